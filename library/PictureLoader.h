@@ -4,10 +4,14 @@
 #include <QSize>
 #include <QString>
 
+// Why a picture file could not be prepared; the plain-words text for the player is in `error`.
+enum class PictureError { None, Missing, Unreadable, NotAPicture, Damaged, TooLarge };
+
 // The outcome of preparing a picture file: the image, or a reason in plain words.
 struct PreparedPicture {
     QImage image;
     QString error;
+    PictureError kind = PictureError::None;
 
     bool ok() const { return !image.isNull(); }
 };
@@ -18,6 +22,8 @@ struct PreparedPicture {
 // modification time, so a picture previewed in the chooser starts its game without a second decode.
 namespace PictureLoader {
 
+// size is in device pixels; the image comes back exactly that size, in Format_RGB32
+// (Format_ARGB32_Premultiplied for a picture with transparency).
 PreparedPicture Prepare(const QString &path, QSize size);
 
 // Forgets the kept preparation.
