@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QImage>
+
+class QPainter;
+class SeededRandom;
+
+// Sample pictures that are not open landscapes.
+class Compositions
+{
+public:
+    static QImage coralReef();
+    static QImage stainedGlass();
+    static QImage fruitBowl();
+    static QImage geometricTiles();
+    static QImage spaceNebula();
+
+private:
+    static void paintCoral(QPainter &painter, QPointF base, double angle, double length,
+                           double width, int depth, SeededRandom &random);
+    static void paintFish(QPainter &painter, QPointF centre, double length, bool facingLeft,
+                          QColor body, QColor stripes);
+    static void paintFruit(QPainter &painter, QPointF centre, double radius, QColor colour,
+                           bool stalk, SeededRandom &random);
+    static void paintGrapes(QPainter &painter, QPointF top, double size, SeededRandom &random);
+    static void paintPlanet(QImage &image, QPointF centre, double radius);
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QImage>
+
+class QPainter;
+class SeededRandom;
+
+// Outdoor sample pictures.
+class Landscapes
+{
+public:
+    static QImage sunsetHills();
+    static QImage mountainLake();
+    static QImage flowerField();
+    static QImage hotAirBalloons();
+    static QImage cityAtNight();
+
+private:
+    static void paintTreeLine(QPainter &painter, const QList<double> &ridge, QColor colour,
+                              double size, SeededRandom &random);
+    static void paintConifers(QPainter &painter, const QList<double> &ridge, QColor colour,
+                              double size, SeededRandom &random);
+    static void paintGrass(QPainter &painter, int top, int bottom, int width, QColor dark,
+                           QColor light, SeededRandom &random);
+    static void paintSnow(QImage &image, const QList<double> &ridge, double snowline);
+    static void paintFlower(QPainter &painter, QPointF centre, double radius, QColor petals,
+                            SeededRandom &random);
+    static void paintBalloon(QPainter &painter, QPointF centre, double radius,
+                             const QList<QColor> &colours);
+    static void paintBuildings(QImage &image, int waterline, int minHeight, int maxHeight,
+                               QColor wall, double lit, SeededRandom &random);
+};
