@@ -1,0 +1,59 @@
+#include "library/basFunctions.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QTest>
+
+class tst_basFunctions : public QObject {
+    Q_OBJECT
+
+private slots:
+    // One separator between folder and name, none added after a trailing one, name untouched.
+    void joinPathInsertsOneSeparator_data();
+    void joinPathInsertsOneSeparator();
+    // The arguments are read, never changed.
+    void joinPathLeavesItsArgumentsAlone();
+    // The application folder is the folder holding the running executable.
+    void applicationFolderHoldsTheExecutable();
+};
+
+void tst_basFunctions::joinPathInsertsOneSeparator_data()
+{
+    QTest::addColumn<QString>("dir");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("joined");
+    QTest::newRow("folder and name") << "/games" << "images" << "/games/images";
+    QTest::newRow("root keeps a single separator") << "/" << "images" << "/images";
+    QTest::newRow("empty folder") << "" << "a.jpg" << "/a.jpg";
+    QTest::newRow("name with a leading separator") << "/games/" << "/a.jpg" << "/games//a.jpg";
+    QTest::newRow("backslash is an ordinary character") << "C:\\Games" << "a.jpg" << "C:\\Games/a.jpg";
+    QTest::newRow("pattern") << "/games/images" << "*.jpg" << "/games/images/*.jpg";
+    QTest::newRow("empty name") << "/games" << "" << "/games/";
+}
+
+void tst_basFunctions::joinPathInsertsOneSeparator()
+{
+    QFETCH(QString, dir);
+    QFETCH(QString, name);
+    QFETCH(QString, joined);
+    QCOMPARE(JoinPath(dir, name), joined);
+}
+
+void tst_basFunctions::joinPathLeavesItsArgumentsAlone()
+{
+    const QString dir = QStringLiteral("/games/");
+    const QString name = QStringLiteral("a.jpg");
+    JoinPath(dir, name);
+    QCOMPARE(dir, QStringLiteral("/games/"));
+    QCOMPARE(name, QStringLiteral("a.jpg"));
+}
+
+void tst_basFunctions::applicationFolderHoldsTheExecutable()
+{
+    const QString folder = ApplicationFolder();
+    QVERIFY(!folder.endsWith(QLatin1Char('/')));
+    QVERIFY(QFileInfo::exists(JoinPath(folder, QFileInfo(QCoreApplication::applicationFilePath()).fileName())));
+}
+
+QTEST_GUILESS_MAIN(tst_basFunctions)
+#include "tst_basFunctions.moc"

@@ -1,0 +1,493 @@
+#include "library/PictureLoader.h"
+#include "library/basFunctions.h"
+#include "library/frmSelectImage.h"
+#include "windows/PictureCell.h"
+#include "windows/frmAbout.h"
+#include "windows/frmMain.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+namespace {
+
+// A picture whose 48 pieces all differ, twice the play size so it is really stretched.
+void WritePicture(const QString &path, QColor tint = Qt::white)
+{
+    QImage image(640, 480, QImage::Format_RGB32);
+    QPainter painter(&image);
+    for (int i = 0; i < board::Cells; ++i) {
+        const QColor colour = QColor::fromHsv(i * 7, 120 + (i % 4) * 40, 90 + (i / 8) * 30);
+        painter.fillRect((i % 8) * 80, (i / 8) * 80, 80, 80, colour);
+    }
+    painter.fillRect(300, 200, 40, 40, tint);
+    painter.end();
+    QVERIFY(image.save(path, "JPEG", 95));
+}
+
+// Runs an action on the next modal window once it is up, so a test can answer a dialog.
+void WhenModal(std::function<void(QWidget *)> action)
+{
+    QTimer::singleShot(0, qApp, [action] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal)
+            action(modal);
+        else
+            WhenModal(action);
+    });
+}
+
+QImage CellsAsOnePicture(const frmMain &window)
+{
+    QImage whole(board::PictureWidth, board::PictureHeight, QImage::Format_RGB32);
+    QPainter painter(&whole);
+    for (int i = 0; i < board::Cells; ++i) {
+        const board::Point origin = board::PieceOrigin(i);
+        painter.drawImage(origin.x, origin.y, window.PicArr[i]->Picture());
+    }
+    return whole;
+}
+
+bool LabelIsCentred(const frmMain &window)
+{
+    const QRect label = window.lblGameResult->geometry();
+    return std::abs(label.center().x() - window.picplay->rect().center().x()) <= 1
+        && std::abs(label.center().y() - window.picplay->rect().center().y()) <= 1;
+}
+
+} // namespace
+
+class tst_frmMain : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    // Every control sits where the layout puts it, in the window's own pixels.
+    void layoutMatchesTheDesign();
+    // At start-up no game runs and the built-in picture covers the cells.
+    void startUpIsIdle();
+    // A press on the play area before any game starts no drag.
+    void noDragBeforeAGame();
+    // Dropping one cell on another exchanges their pieces and images.
+    void dragBetweenCellsExchangesThem();
+    // A release outside every visible cell does nothing.
+    void releaseOutsideACellDropsNothing();
+    // The drag pointer is the hand while the button is held, and is given back after.
+    void dragShowsTheHandPointer();
+    // The prepared picture is cut into the cells pixel for pixel.
+    void cellsReproduceThePreparedPicture();
+    // A whole game to a win, by real drags.
+    void wholeGameToAWin();
+    // A whole game to a loss, by ticks, checked at each phase boundary.
+    void wholeGameToALoss();
+    // A picture that cannot be opened warns and leaves the game exactly as it was.
+    void unloadablePictureChangesNothing();
+    // Cancelling New Game during play pauses it: the clock stays off, drops still work.
+    void cancelledNewGamePauses();
+    // OK with no entry selected starts nothing.
+    void newGameWithoutSelectionStartsNothing();
+    // Choosing a.jpg starts its preview, and the chooser is gone afterwards.
+    void newGameStartsTheChosenPicture();
+    // The game clock keeps running while the About window is open.
+    void clockRunsBehindAbout();
+    // Exit closes the window, zeroes the counters and ends the program.
+    void exitEndsTheProgram();
+
+private:
+    QString PicturePath(const QString &name) const { return JoinPath(folder->path(), name); }
+    void StartPlaying(const QString &name = QStringLiteral("a.jpg"));
+    void Tick(int count);
+    void Drag(int from, int to);
+
+    std::unique_ptr<QTemporaryDir> folder;
+    std::unique_ptr<frmMain> window;
+};
+
+void tst_frmMain::init()
+{
+    PictureLoader::ClearCache();
+    folder = std::make_unique<QTemporaryDir>();
+    WritePicture(PicturePath(QStringLiteral("a.jpg")));
+    WritePicture(PicturePath(QStringLiteral("b.jpg")), Qt::black);
+    window = std::make_unique<frmMain>();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    // The tests drive the clock themselves.
+    window->Timer1->setInterval(24 * 60 * 60 * 1000);
+}
+
+void tst_frmMain::cleanup()
+{
+    window.reset();
+    folder.reset();
+}
+
+void tst_frmMain::StartPlaying(const QString &name)
+{
+    window->PicturePath = PicturePath(name);
+    window->StartGame();
+    QVERIFY(window->Game.TimerEnabled);
+}
+
+void tst_frmMain::Tick(int count)
+{
+    for (int i = 0; i < count; ++i)
+        window->Timer1_Timer();
+}
+
+void tst_frmMain::Drag(int from, int to)
+{
+    PictureCell *source = window->PicArr[from];
+    const QPoint target = source->mapFrom(window.get(), window->PicArr[to]->mapTo(window.get(), QPoint(20, 20)));
+    QTest::mousePress(source, Qt::LeftButton, {}, QPoint(20, 20));
+    QTest::mouseRelease(source, Qt::LeftButton, {}, target);
+}
+
+void tst_frmMain::layoutMatchesTheDesign()
+{
+    QCOMPARE(window->windowTitle(), QStringLiteral("Tilora"));
+    QCOMPARE(window->size(), QSize(349, 329));
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    QVERIFY(!(window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY(!window->windowIcon().isNull());
+    const QRect screen = window->screen()->availableGeometry();
+    const QPoint offCentre = window->frameGeometry().center() - screen.center();
+    QVERIFY2(offCentre.manhattanLength() <= 4, qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
+
+    QCOMPARE(window->Picture1->geometry(), QRect(4, 4, 341, 265));
+    QCOMPARE(window->Picture1->palette().color(QPalette::Window), QColor(Qt::black));
+    QCOMPARE(window->picplay->parentWidget(), window->Picture1);
+    QCOMPARE(window->picplay->geometry(), QRect(10, 12, 320, 240));
+    for (int i = 0; i < board::Cells; ++i) {
+        QCOMPARE(window->PicArr[i]->parentWidget(), window->Picture1);
+        QCOMPARE(window->PicArr[i]->geometry(), QRect(10 + 40 * (i % 8), 12 + 40 * (i / 8), 40, 40));
+        QCOMPARE(window->PicArr[i]->Index, i);
+    }
+    QVERIFY(window->Picture1->children().indexOf(window->picplay) > window->Picture1->children().indexOf(window->PicArr[47]));
+
+    QCOMPARE(window->cmdNewGame->geometry(), QRect(4, 274, 47, 51));
+    QCOMPARE(window->cmdAbout->geometry(), QRect(54, 274, 46, 50));
+    QCOMPARE(window->cmdExit->geometry(), QRect(104, 274, 46, 50));
+    QCOMPARE(window->ProgressBar1->geometry(), QRect(154, 274, 191, 50));
+    for (QPushButton *button : {window->cmdNewGame, window->cmdAbout, window->cmdExit}) {
+        QVERIFY(button->text().isEmpty());
+        QVERIFY(button->toolTip().isEmpty());
+        QVERIFY(!button->icon().isNull());
+        QVERIFY(!button->accessibleName().isEmpty());
+    }
+
+    QCOMPARE(window->Timer1->interval() > 0, true);
+    QCOMPARE(window->Timer1->timerType(), Qt::PreciseTimer);
+    const frmMain fresh;
+    QCOMPARE(fresh.Timer1->interval(), 100);
+
+    QCOMPARE(window->lblGameResult->parentWidget(), window->picplay);
+    QCOMPARE(window->lblGameResult->font().family(), QStringLiteral("Arial"));
+    QCOMPARE(window->lblGameResult->font().pointSizeF(), 15.75);
+    QVERIFY(window->lblGameResult->font().bold());
+    QCOMPARE(window->lblGameResult->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+}
+
+void tst_frmMain::startUpIsIdle()
+{
+    QCOMPARE(ImageFolder, JoinPath(QCoreApplication::applicationDirPath(), QStringLiteral("images")));
+    QVERIFY(window->picplay->isVisible());
+    QCOMPARE(window->picplay->Picture().size(), QSize(320, 240));
+    for (PictureCell *cell : window->PicArr)
+        QVERIFY(!cell->isVisible());
+    QVERIFY(!window->lblGameResult->isVisible());
+    QVERIFY(!window->Timer1->isActive());
+    QCOMPARE(window->ProgressBar1->value(), 0);
+    QCOMPARE(window->ProgressBar1->minimum(), 0);
+    QCOMPARE(window->ProgressBar1->maximum(), 100);
+    QVERIFY(window->PicturePath.isEmpty());
+}
+
+void tst_frmMain::noDragBeforeAGame()
+{
+    const auto before = window->Game.board.PieceAt;
+    QTest::mousePress(window->picplay, Qt::LeftButton, {}, QPoint(60, 60));
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+    QTest::mouseRelease(window->picplay, Qt::LeftButton, {}, QPoint(100, 60));
+    QCOMPARE(window->Game.board.PieceAt, before);
+    QCOMPARE(window->CellAt(window->picplay->mapToGlobal(QPoint(60, 60))), nullptr);
+}
+
+void tst_frmMain::dragBetweenCellsExchangesThem()
+{
+    StartPlaying();
+    Tick(50);
+    const auto pieces = window->Game.board.PieceAt;
+    const QImage image3 = window->PicArr[3]->Picture();
+    const QImage image9 = window->PicArr[9]->Picture();
+
+    Drag(3, 9);
+    QCOMPARE(window->Game.board.PieceAt[3], pieces[9]);
+    QCOMPARE(window->Game.board.PieceAt[9], pieces[3]);
+    QCOMPARE(window->PicArr[3]->Picture(), image9);
+    QCOMPARE(window->PicArr[9]->Picture(), image3);
+
+    Drag(9, 3);
+    QCOMPARE(window->Game.board.PieceAt, pieces);
+    QCOMPARE(window->PicArr[3]->Picture(), image3);
+
+    QTest::mouseClick(window->PicArr[5], Qt::LeftButton, {}, QPoint(10, 30));
+    QCOMPARE(window->Game.board.PieceAt, pieces);
+    QVERIFY(!window->lblGameResult->isVisible());
+}
+
+void tst_frmMain::releaseOutsideACellDropsNothing()
+{
+    StartPlaying();
+    Tick(50);
+    const auto pieces = window->Game.board.PieceAt;
+    PictureCell *source = window->PicArr[0];
+    const QList<QPoint> outside = {
+        source->mapFrom(window.get(), window->Picture1->mapTo(window.get(), QPoint(3, 3))),
+        source->mapFrom(window.get(), window->cmdExit->geometry().center()),
+        source->mapFrom(window.get(), window->ProgressBar1->geometry().center()),
+        source->mapFrom(window.get(), QPoint(-50, -50)),
+    };
+    for (const QPoint &position : outside) {
+        QTest::mousePress(source, Qt::LeftButton, {}, QPoint(20, 20));
+        QTest::mouseRelease(source, Qt::LeftButton, {}, position);
+        QCOMPARE(window->Game.board.PieceAt, pieces);
+    }
+    QTest::mousePress(source, Qt::RightButton, {}, QPoint(20, 20));
+    QTest::mouseRelease(source, Qt::RightButton, {}, source->mapFrom(window.get(), window->PicArr[1]->geometry().center()));
+    QCOMPARE(window->Game.board.PieceAt, pieces);
+}
+
+void tst_frmMain::dragShowsTheHandPointer()
+{
+    StartPlaying();
+    Tick(50);
+    QTest::mousePress(window->PicArr[7], Qt::LeftButton, {}, QPoint(20, 20));
+    QVERIFY(QGuiApplication::overrideCursor());
+    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BitmapCursor);
+    QTest::mouseRelease(window->PicArr[7], Qt::LeftButton, {}, QPoint(20, 20));
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+
+    QTest::mousePress(window->PicArr[7], Qt::LeftButton, {}, QPoint(20, 20));
+    Tick(2500);
+    QVERIFY(!window->PicArr[7]->isVisible());
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+}
+
+void tst_frmMain::cellsReproduceThePreparedPicture()
+{
+    StartPlaying();
+    const QImage prepared = window->picplay->Picture().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(prepared.size(), QSize(320, 240));
+    for (int i = 0; i < board::Cells; ++i) {
+        const board::Point origin = board::PieceOrigin(window->Game.board.PieceAt[i]);
+        QCOMPARE(window->PicArr[i]->Picture().convertToFormat(QImage::Format_RGB32), prepared.copy(origin.x, origin.y, 40, 40));
+    }
+
+    window->Game.board.InitPieces();
+    for (int i = 0; i < board::Cells; ++i)
+        window->DrawPiece(i, i);
+    QCOMPARE(CellsAsOnePicture(*window), prepared);
+
+    window->DrawPiece(47, 0);
+    QCOMPARE(window->PicArr[0]->Picture().convertToFormat(QImage::Format_RGB32), prepared.copy(280, 200, 40, 40));
+}
+
+void tst_frmMain::wholeGameToAWin()
+{
+    StartPlaying();
+    Tick(50);
+    QVERIFY(!window->Game.board.CheckSolved());
+    for (int cell = 0; cell < board::Cells; ++cell) {
+        int source = cell;
+        while (window->Game.board.PieceAt[source] != cell)
+            ++source;
+        if (source != cell)
+            Drag(source, cell);
+    }
+    if (!window->lblGameResult->isVisible())
+        Drag(0, 0);
+
+    QVERIFY(window->lblGameResult->isVisible());
+    QCOMPARE(window->lblGameResult->text(), QStringLiteral("Congratulation, You Win!"));
+    QVERIFY(LabelIsCentred(*window));
+    QVERIFY(window->picplay->isVisible());
+    QVERIFY(!window->PicArr[0]->isVisible());
+    QVERIFY(!window->Timer1->isActive());
+    QCOMPARE(CellsAsOnePicture(*window), window->picplay->Picture().convertToFormat(QImage::Format_RGB32));
+}
+
+void tst_frmMain::wholeGameToALoss()
+{
+    StartPlaying();
+    QCOMPARE(window->ProgressBar1->maximum(), 50);
+    Tick(49);
+    QCOMPARE(window->ProgressBar1->value(), 49);
+    QVERIFY(window->picplay->isVisible());
+    QVERIFY(!window->PicArr[0]->isVisible());
+
+    Tick(1);
+    QCOMPARE(window->ProgressBar1->maximum(), 250);
+    QCOMPARE(window->ProgressBar1->value(), 0);
+    QVERIFY(!window->picplay->isVisible());
+    QVERIFY(window->PicArr[47]->isVisible());
+
+    Tick(9);
+    QCOMPARE(window->ProgressBar1->value(), 0);
+    Tick(1);
+    QCOMPARE(window->ProgressBar1->value(), 1);
+    QCOMPARE(window->Game.TimeLeft, 249);
+    QVERIFY(window->Timer1->isActive());
+
+    Tick(2489);
+    QVERIFY(!window->lblGameResult->isVisible());
+    Tick(1);
+    QCOMPARE(window->ProgressBar1->value(), 250);
+    QVERIFY(window->lblGameResult->isVisible());
+    QCOMPARE(window->lblGameResult->text(), QStringLiteral("Sorry, You Fail!"));
+    QVERIFY(LabelIsCentred(*window));
+    QVERIFY(window->picplay->isVisible());
+    QVERIFY(!window->PicArr[0]->isVisible());
+    QVERIFY(!window->Timer1->isActive());
+}
+
+void tst_frmMain::unloadablePictureChangesNothing()
+{
+    StartPlaying();
+    Tick(75);
+    window->Game.TimerEnabled = false;
+    window->Timer1->stop();
+    const auto pieces = window->Game.board.PieceAt;
+    const QImage whole = window->picplay->Picture();
+    const QImage cell = window->PicArr[0]->Picture();
+
+    QFile bad(PicturePath(QStringLiteral("bad.jpg")));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write("this is no picture at all");
+    bad.close();
+
+    QString warning;
+    WhenModal([&](QWidget *modal) {
+        if (auto *box = qobject_cast<QMessageBox *>(modal))
+            warning = box->text();
+        modal->close();
+    });
+    window->PicturePath = bad.fileName();
+    window->StartGame();
+
+    QVERIFY2(warning.contains(QStringLiteral("bad.jpg")), qPrintable(warning));
+    QCOMPARE(window->Game.board.PieceAt, pieces);
+    QCOMPARE(window->Game.TickCount, 75);
+    QCOMPARE(window->Game.TimeLeft, 248);
+    QCOMPARE(window->ProgressBar1->maximum(), 250);
+    QCOMPARE(window->ProgressBar1->value(), 2);
+    QVERIFY(!window->Timer1->isActive());
+    QVERIFY(window->PicArr[0]->isVisible());
+    QVERIFY(!window->picplay->isVisible());
+    QVERIFY(!window->lblGameResult->isVisible());
+    QCOMPARE(window->picplay->Picture(), whole);
+    QCOMPARE(window->PicArr[0]->Picture(), cell);
+}
+
+void tst_frmMain::cancelledNewGamePauses()
+{
+    StartPlaying();
+    Tick(64);
+    const auto pieces = window->Game.board.PieceAt;
+    WhenModal([](QWidget *modal) { qobject_cast<frmSelectImage *>(modal)->cmdCancel->click(); });
+    window->cmdNewGame->click();
+
+    QVERIFY(!window->Timer1->isActive());
+    QCOMPARE(window->Game.board.PieceAt, pieces);
+    QCOMPARE(window->ProgressBar1->value(), 1);
+    QVERIFY(window->PicArr[0]->isVisible());
+    Drag(0, 1);
+    QCOMPARE(window->Game.board.PieceAt[0], pieces[1]);
+    QVERIFY(!window->Timer1->isActive());
+}
+
+void tst_frmMain::newGameWithoutSelectionStartsNothing()
+{
+    ImageFolder = folder->path();
+    WhenModal([](QWidget *modal) {
+        auto *chooser = qobject_cast<frmSelectImage *>(modal);
+        QCOMPARE(chooser->List1->count(), 2);
+        chooser->cmdOK->click();
+    });
+    window->cmdNewGame->click();
+    QVERIFY(window->PicturePath.isEmpty());
+    QVERIFY(!window->Timer1->isActive());
+    QVERIFY(window->picplay->isVisible());
+}
+
+void tst_frmMain::newGameStartsTheChosenPicture()
+{
+    ImageFolder = folder->path();
+    for (int round = 0; round < 2; ++round) {
+        bool freshChooser = false;
+        WhenModal([&](QWidget *modal) {
+            auto *chooser = qobject_cast<frmSelectImage *>(modal);
+            freshChooser = chooser->ListIndex() == -1 && chooser->Tag.isEmpty() && chooser->List1->count() == 2;
+            chooser->List1->setCurrentRow(1);
+            chooser->List1->setCurrentRow(0);
+            chooser->cmdOK->click();
+        });
+        window->cmdNewGame->click();
+        QVERIFY(freshChooser);
+        QCOMPARE(window->PicturePath, ImageFolder + QStringLiteral("/a.jpg"));
+        QVERIFY(window->Timer1->isActive());
+        QCOMPARE(window->Game.TickCount, 0);
+        QVERIFY(window->picplay->isVisible());
+        QCOMPARE(window->ProgressBar1->maximum(), 50);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            QVERIFY(!qobject_cast<frmSelectImage *>(widget));
+        Tick(60);
+    }
+}
+
+void tst_frmMain::clockRunsBehindAbout()
+{
+    StartPlaying();
+    window->Timer1->setInterval(1);
+    int ticksSeen = -1;
+    WhenModal([&](QWidget *modal) {
+        QVERIFY(qobject_cast<frmAbout *>(modal));
+        QTRY_VERIFY(window->Game.TickCount >= 3);
+        ticksSeen = window->Game.TickCount;
+        modal->close();
+    });
+    window->cmdAbout->click();
+    QVERIFY(ticksSeen >= 3);
+    QVERIFY(window->Timer1->isActive());
+}
+
+void tst_frmMain::exitEndsTheProgram()
+{
+    StartPlaying();
+    Tick(80);
+    QSignalSpy lastWindowClosed(qApp, &QGuiApplication::lastWindowClosed);
+    window->cmdExit->click();
+    QVERIFY(!window->isVisible());
+    QCOMPARE(window->Game.TickCount, 0);
+    QCOMPARE(window->Game.TimeLeft, 0);
+    QVERIFY(!window->Timer1->isActive());
+    QCOMPARE(lastWindowClosed.count(), 1);
+}
+
+QTEST_MAIN(tst_frmMain)
+#include "tst_frmMain.moc"

@@ -1,0 +1,253 @@
+#include "windows/frmMain.h"
+
+#include "library/PictureLoader.h"
+#include "library/basFunctions.h"
+#include "library/frmSelectImage.h"
+#include "windows/Artwork.h"
+#include "windows/PictureCell.h"
+#include "windows/WindowHints.h"
+#include "windows/frmAbout.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTimer>
+
+namespace {
+
+constexpr QPoint PlayAreaOrigin(10, 12);
+const QSize PictureSize(board::PictureWidth, board::PictureHeight);
+
+} // namespace
+
+frmMain::frmMain(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                          | Qt::MSWindowsFixedSizeDialogHint)
+    , Game(Random, board::SecondsSinceMidnight)
+{
+    setWindowTitle(QStringLiteral("Tilora"));
+    setWindowIcon(Artwork::WindowIcon());
+    setFixedSize(349, 329);
+    CreateControls();
+    CreateShortcuts();
+    Form_Load();
+    ShowState();
+    WindowHints::CentreOnScreen(this);
+}
+
+void frmMain::CreateControls()
+{
+    Picture1 = new QWidget(this);
+    Picture1->setGeometry(4, 4, 341, 265);
+    Picture1->setAutoFillBackground(true);
+    Picture1->setPalette(QPalette(Qt::black));
+
+    for (int i = 0; i < board::Cells; ++i) {
+        const board::Point origin = board::PieceOrigin(i);
+        auto *cell = new PictureCell(i, Picture1);
+        cell->setGeometry(PlayAreaOrigin.x() + origin.x, PlayAreaOrigin.y() + origin.y, board::PieceEdge, board::PieceEdge);
+        cell->setAccessibleName(tr("Cell %1").arg(i + 1));
+        connect(cell, &PictureCell::Released, this, &frmMain::CellReleased);
+        PicArr[i] = cell;
+    }
+
+    picplay = new PictureBox(Picture1);
+    picplay->setGeometry(QRect(PlayAreaOrigin, PictureSize));
+    picplay->SetPicture(QImage(QStringLiteral(":/art/builtin.jpg")));
+    picplay->setAccessibleName(tr("Whole picture"));
+
+    lblGameResult = new QLabel(QString::fromUtf8(board::GameFlow::DesignText), picplay);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(15.75);
+    font.setBold(true);
+    lblGameResult->setFont(font);
+    QPalette navy = lblGameResult->palette();
+    navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    lblGameResult->setPalette(navy);
+    lblGameResult->move(106, 106);
+    lblGameResult->adjustSize();
+
+    cmdNewGame = CreateButton(Artwork::WindowIcon(), tr("New Game"), tr("Choose a picture and start a new game"), {4, 274, 47, 51});
+    cmdAbout = CreateButton(Artwork::ButtonFace(QStringLiteral(":/art/about.png")), tr("About"), tr("About Tilora"), {54, 274, 46, 50});
+    cmdExit = CreateButton(Artwork::ButtonFace(QStringLiteral(":/art/exit.png")), tr("Exit"), tr("Close Tilora"), {104, 274, 46, 50});
+    connect(cmdNewGame, &QPushButton::clicked, this, &frmMain::cmdNewGame_Click);
+    connect(cmdAbout, &QPushButton::clicked, this, &frmMain::cmdAbout_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setGeometry(154, 274, 191, 50);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->setAccessibleName(tr("Time used"));
+
+    Timer1 = new QTimer(this);
+    Timer1->setTimerType(Qt::PreciseTimer);
+    Timer1->setInterval(100);
+    connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
+}
+
+QPushButton *frmMain::CreateButton(const QIcon &face, const QString &name, const QString &description, QRect geometry)
+{
+    auto *button = new QPushButton(this);
+    button->setGeometry(geometry);
+    button->setIcon(face);
+    button->setIconSize(QSize(32, 32));
+    button->setAccessibleName(name);
+    button->setAccessibleDescription(description);
+    return button;
+}
+
+void frmMain::CreateShortcuts()
+{
+    connect(new QShortcut(QKeySequence::New, this), &QShortcut::activated, this, &frmMain::cmdNewGame_Click);
+    connect(new QShortcut(Qt::Key_F1, this), &QShortcut::activated, this, &frmMain::cmdAbout_Click);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this, &frmMain::cmdExit_Click);
+}
+
+void frmMain::Form_Load()
+{
+    ImageFolder = JoinPath(ApplicationFolder(), QStringLiteral("images"));
+}
+
+void frmMain::Form_Unload()
+{
+    Game.Unload();
+    Game.TimerEnabled = false;
+    Timer1->stop();
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void frmMain::cmdExit_Click()
+{
+    close();
+}
+
+void frmMain::cmdNewGame_Click()
+{
+    Game.TimerEnabled = false;
+    ShowState();
+    frmSelectImage chooser;
+    chooser.exec();
+    if (chooser.Tag.compare(QLatin1String("True"), Qt::CaseInsensitive) != 0)
+        return;
+    if (chooser.List(chooser.ListIndex()).isEmpty())
+        return;
+    PicturePath = JoinPath(ImageFolder, chooser.List(chooser.ListIndex()));
+    StartGame();
+}
+
+void frmMain::cmdAbout_Click()
+{
+    frmAbout about;
+    about.exec();
+}
+
+// The picture is prepared before anything changes, so a file that cannot be opened
+// leaves the game exactly as it was.
+void frmMain::StartGame()
+{
+    const PreparedPicture prepared = PictureLoader::Prepare(PicturePath, PictureSize * devicePixelRatio());
+    if (!prepared.ok()) {
+        QMessageBox::warning(this, tr("Tilora"),
+                             tr("The picture \"%1\" could not be opened.\n\n%2")
+                                 .arg(QFileInfo(PicturePath).fileName(), prepared.error));
+        return;
+    }
+    QImage picture = prepared.image;
+    picture.setDevicePixelRatio(devicePixelRatio());
+    picplay->SetPicture(picture);
+    show();
+    Game.StartGame();
+    for (int i = 0; i < board::Cells; ++i)
+        DrawPiece(Game.board.PieceAt[i], i);
+    ShowState();
+    repaint();
+}
+
+void frmMain::DrawPiece(int piece, int cell)
+{
+    const QImage &picture = picplay->Picture();
+    const qreal ratio = picture.devicePixelRatio();
+    const board::Point origin = board::PieceOrigin(piece);
+    const QRect source(QPointF(origin.x * ratio, origin.y * ratio).toPoint(),
+                       QSizeF(board::PieceEdge * ratio, board::PieceEdge * ratio).toSize());
+    QImage image = picture.copy(source);
+    image.setDevicePixelRatio(ratio);
+    PicArr[cell]->SetPicture(image);
+}
+
+void frmMain::Timer1_Timer()
+{
+    Game.Timer1_Timer();
+    ShowState();
+}
+
+void frmMain::PicArr_DragDrop(int Index, QWidget *Source, float, float)
+{
+    const auto *source = qobject_cast<PictureCell *>(Source);
+    if (!source)
+        return;
+    const int s = source->Index;
+    const QImage kept = PicArr[Index]->Picture();
+    PicArr[Index]->SetPicture(PicArr[s]->Picture());
+    PicArr[s]->SetPicture(kept);
+    Game.PicArr_DragDrop(Index, s);
+    ShowState();
+}
+
+PictureCell *frmMain::CellAt(QPoint globalPosition) const
+{
+    const QPoint position = Picture1->mapFromGlobal(globalPosition);
+    for (PictureCell *cell : PicArr) {
+        if (cell->isVisible() && cell->geometry().contains(position))
+            return cell;
+    }
+    return nullptr;
+}
+
+void frmMain::CellReleased(PictureCell *source, QPoint globalPosition)
+{
+    PictureCell *target = CellAt(globalPosition);
+    if (!target)
+        return;
+    const QPointF drop = target->mapFromGlobal(QPointF(globalPosition));
+    PicArr_DragDrop(target->Index, source, float(drop.x()), float(drop.y()));
+}
+
+void frmMain::ShowState()
+{
+    picplay->setVisible(Game.PicplayVisible);
+    for (PictureCell *cell : PicArr)
+        cell->setVisible(Game.CellsVisible);
+    ShowResultLabel();
+
+    const board::ProgressBarState &bar = Game.ProgressBar1;
+    ProgressBar1->setRange(int(bar.Min), int(bar.Max));
+    ProgressBar1->setValue(int(bar.Value));
+
+    if (!Game.TimerEnabled)
+        Timer1->stop();
+    else if (!Timer1->isActive())
+        Timer1->start();
+}
+
+void frmMain::ShowResultLabel()
+{
+    const QString text = QString::fromUtf8(Game.ResultText);
+    if (lblGameResult->text() != text) {
+        lblGameResult->setText(text);
+        lblGameResult->adjustSize();
+    }
+    if (Game.ResultVisible && !lblGameResult->isVisible())
+        lblGameResult->move((picplay->width() - lblGameResult->width()) / 2,
+                            (picplay->height() - lblGameResult->height()) / 2);
+    lblGameResult->setVisible(Game.ResultVisible);
+}

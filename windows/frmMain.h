@@ -1,0 +1,61 @@
+#pragma once
+
+#include "game/GameFlow.h"
+
+#include <QPointF>
+#include <QString>
+#include <QWidget>
+#include <array>
+
+class PictureBox;
+class PictureCell;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTimer;
+
+// The main window: draws the game and forwards the player's input to its rules.
+class frmMain : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit frmMain(QWidget *parent = nullptr);
+
+    QWidget *Picture1;
+    PictureBox *picplay;
+    QLabel *lblGameResult;
+    std::array<PictureCell *, board::Cells> PicArr;
+    QPushButton *cmdNewGame;
+    QPushButton *cmdAbout;
+    QPushButton *cmdExit;
+    QProgressBar *ProgressBar1;
+    QTimer *Timer1;
+
+    board::MixingRandom Random;
+    board::GameFlow Game;
+    QString PicturePath;
+
+    void StartGame();
+    void Timer1_Timer();
+    void PicArr_DragDrop(int Index, QWidget *Source, float X, float Y);
+    void DrawPiece(int piece, int cell);
+    void cmdNewGame_Click();
+    void cmdAbout_Click();
+    void cmdExit_Click();
+
+    // The cell under a screen position, or null where no visible cell is.
+    PictureCell *CellAt(QPoint globalPosition) const;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void Form_Load();
+    void Form_Unload();
+    void CreateControls();
+    void CreateShortcuts();
+    QPushButton *CreateButton(const QIcon &face, const QString &name, const QString &description, QRect geometry);
+    void CellReleased(PictureCell *source, QPoint globalPosition);
+    void ShowState();
+    void ShowResultLabel();
+};
