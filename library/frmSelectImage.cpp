@@ -1,0 +1,179 @@
+#include "library/frmSelectImage.h"
+
+#include "library/PictureLoader.h"
+#include "library/basFunctions.h"
+#include "windows/Artwork.h"
+#include "windows/WindowHints.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <algorithm>
+
+namespace {
+
+// The file system of the pictures' original home hands names back ordered by their
+// upper-case forms, so "_b.jpg" follows "c.jpg"; ties are broken to keep the order stable.
+bool ComesBefore(const QString &a, const QString &b)
+{
+    const int byUpperCase = QString::compare(a.toUpper(), b.toUpper(), Qt::CaseSensitive);
+    return byUpperCase != 0 ? byUpperCase < 0 : a < b;
+}
+
+// A control character would break the entry's line; the name itself stays as it is.
+QString Shown(QString fileName)
+{
+    for (QChar &c : fileName) {
+        if (c.unicode() < 0x20)
+            c = QChar(0x2400 + c.unicode());
+    }
+    return fileName;
+}
+
+QPushButton *CreateButton(QWidget *parent, const QString &face, const QString &name, const QString &description)
+{
+    auto *button = new QPushButton(parent);
+    button->setIcon(Artwork::ButtonFace(face));
+    button->setIconSize(QSize(32, 32));
+    button->setAccessibleName(name);
+    button->setAccessibleDescription(description);
+    return button;
+}
+
+} // namespace
+
+frmSelectImage::frmSelectImage(QWidget *parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Select Game"));
+    setWindowModality(Qt::ApplicationModal);
+    setFixedSize(257, 174);
+    CreateControls();
+    WindowHints::CentreOnScreen(this);
+
+    // Holding an arrow key down must not queue a decode per entry: only the entry
+    // selected when the events have settled is previewed.
+    previewTimer.setSingleShot(true);
+    previewTimer.setInterval(0);
+    connect(&previewTimer, &QTimer::timeout, this, &frmSelectImage::ShowPreview);
+
+    Form_Load();
+}
+
+void frmSelectImage::CreateControls()
+{
+    cmdOK = CreateButton(this, QStringLiteral(":/art/tick.png"), tr("OK"),
+                         tr("Start a new game with the selected picture"));
+    cmdOK->setGeometry(146, 6, 109, 37);
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &frmSelectImage::cmdOK_Click);
+
+    cmdCancel = CreateButton(this, QStringLiteral(":/art/cross.png"), tr("Cancel"),
+                             tr("Close without starting a game"));
+    cmdCancel->setGeometry(146, 48, 109, 37);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmSelectImage::cmdCancel_Click);
+
+    List1 = new QListWidget(this);
+    List1->setGeometry(4, 6, 135, 160);
+    List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    List1->setAccessibleName(tr("Pictures"));
+    connect(List1, &QListWidget::itemSelectionChanged, this, &frmSelectImage::List1_Click);
+
+    picplay = new QLabel(this);
+    picplay->setGeometry(146, 88, 107, 80);
+    picplay->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    picplay->setAlignment(Qt::AlignCenter);
+    picplay->setWordWrap(true);
+    picplay->setAccessibleName(tr("Preview"));
+}
+
+int frmSelectImage::ListIndex() const
+{
+    const QList<QListWidgetItem *> selected = List1->selectedItems();
+    return selected.isEmpty() ? -1 : List1->row(selected.first());
+}
+
+QString frmSelectImage::List(int n) const
+{
+    const QListWidgetItem *entry = List1->item(n);
+    return entry ? entry->data(Qt::UserRole).toString() : QString();
+}
+
+void frmSelectImage::Form_Load()
+{
+    FillImageList();
+}
+
+void frmSelectImage::FillImageList()
+{
+    const QFileInfo pattern(JoinPath(ImageFolder, QStringLiteral("*.jpg")));
+    const QDir folder(pattern.path(), pattern.fileName(), QDir::NoSort, QDir::Files);
+    QStringList names = folder.entryList();
+    std::sort(names.begin(), names.end(), ComesBefore);
+    for (const QString &name : names)
+        AddItem(name);
+}
+
+void frmSelectImage::AddItem(const QString &fileName)
+{
+    auto *entry = new QListWidgetItem(Shown(fileName), List1);
+    entry->setData(Qt::UserRole, fileName);
+}
+
+void frmSelectImage::List1_Click()
+{
+    previewTimer.start();
+}
+
+void frmSelectImage::ShowPreview()
+{
+    const int index = ListIndex();
+    if (index < 0)
+        return;
+    const qreal ratio = devicePixelRatio();
+    // The same preparation as the game's, so a game started from here finds it ready.
+    const PreparedPicture picture = PictureLoader::Prepare(JoinPath(ImageFolder, List(index)), QSize(320, 240) * ratio);
+    if (!picture.ok()) {
+        ClearPreview(picture.error);
+        return;
+    }
+    QImage preview = picture.image.scaled(picplay->contentsRect().size() * ratio, Qt::IgnoreAspectRatio,
+                                          Qt::SmoothTransformation);
+    preview.setDevicePixelRatio(ratio);
+    picplay->setToolTip(QString());
+    picplay->setPixmap(QPixmap::fromImage(preview));
+    emit PreviewChanged();
+}
+
+void frmSelectImage::ClearPreview(const QString &reason)
+{
+    picplay->setText(tr("Cannot open"));
+    picplay->setToolTip(reason);
+    emit PreviewChanged();
+}
+
+void frmSelectImage::cmdOK_Click()
+{
+    Tag = QStringLiteral("True");
+    accept();
+}
+
+void frmSelectImage::cmdCancel_Click()
+{
+    Tag = QStringLiteral("False");
+    QDialog::reject();
+}
+
+// Escape and the title bar's close button answer as Cancel does.
+void frmSelectImage::reject()
+{
+    cmdCancel_Click();
+}
+
+void frmSelectImage::showEvent(QShowEvent *event)
+{
+    WindowHints::KeepOffTaskbar(this);
+    QDialog::showEvent(event);
+}

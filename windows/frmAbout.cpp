@@ -1,0 +1,78 @@
+#include "windows/frmAbout.h"
+
+#include "windows/Artwork.h"
+#include "windows/WindowHints.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRegion>
+
+frmAbout::frmAbout(QWidget *parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("About ..."));
+    setWindowIcon(Artwork::WindowIcon());
+    setWindowModality(Qt::ApplicationModal);
+    setFixedSize(385, 110);
+    CreateControls();
+    WindowHints::CentreOnScreen(this);
+}
+
+void frmAbout::CreateControls()
+{
+    Picture1 = new QLabel(this);
+    Picture1->setGeometry(18, 13, 349, 84);
+    Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Picture1->setLineWidth(2);
+    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const QRect inner = Picture1->contentsRect();
+    Picture1->setPixmap(QPixmap(QStringLiteral(":/art/about.jpg")).copy(QRect(QPoint(0, 0), inner.size())));
+    Picture1->setAccessibleName(tr("About Tilora"));
+
+    cmdOK = new QPushButton(Picture1);
+    cmdOK->setGeometry(inner.x() + 282, inner.y() + 4, 53, 29);
+    cmdOK->setIcon(Artwork::ButtonFace(QStringLiteral(":/art/tick.png")));
+    cmdOK->setIconSize(QSize(32, 32));
+    cmdOK->setDefault(true);
+    cmdOK->setAccessibleName(tr("OK"));
+    cmdOK->setAccessibleDescription(tr("Close the About window"));
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+}
+
+void frmAbout::ApplyWindowShape()
+{
+    QRegion shape;
+    for (QObject *child : children()) {
+        const auto *control = qobject_cast<QWidget *>(child);
+        if (control && !control->isWindow() && control->isVisibleTo(this))
+            shape += control->geometry();
+    }
+    setMask(shape);
+}
+
+void frmAbout::Form_Activate()
+{
+    ApplyWindowShape();
+}
+
+bool frmAbout::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return QDialog::event(event);
+}
+
+// Platforms that never activate the window still get its shape before it is mapped.
+void frmAbout::showEvent(QShowEvent *event)
+{
+    ApplyWindowShape();
+    WindowHints::KeepOffTaskbar(this);
+    QDialog::showEvent(event);
+}
+
+void frmAbout::cmdOK_Click()
+{
+    accept();
+}
