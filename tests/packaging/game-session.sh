@@ -1,0 +1,121 @@
+# Sourced by the packaging tests and scripts/screenshots: a private X server and the few
+# steps of driving the game through it. Callers set `work` to a scratch folder first.
+
+# Where the whole picture sits in the main window's client area.
+readonly play_area=320x240+14+16
+
+# Starts Xvfb on a free display and exports DISPLAY once the server accepts clients.
+start_x_server() {
+    local screen=${1:-800x600x24}
+    Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    x_server_pid=$!
+    for _ in $(seq 100); do
+        if grep -q '^[0-9]\+$' "$work/display"; then
+            export DISPLAY=":$(head -n 1 "$work/display")"
+            return 0
+        fi
+        sleep 0.1
+    done
+    echo "Xvfb did not start:" >&2
+    cat "$work/xvfb.log" >&2
+    return 1
+}
+
+stop_x_server() {
+    if [ -n "${x_server_pid:-}" ]; then
+        kill "$x_server_pid" 2>/dev/null || true
+        wait "$x_server_pid" 2>/dev/null || true
+    fi
+}
+
+# Prints the id of the visible window titled exactly $1, waiting up to $2 seconds.
+wait_for_window() {
+    timeout "${2:-20}" xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1
+}
+
+# Without a window manager nobody else hands out the keyboard.
+focus_window() {
+    xdotool windowfocus --sync "$1"
+}
+
+# Clicks at x, y of a window's client area.
+click_in_window() {
+    local window=$1 x=$2 y=$3 WINDOW X Y WIDTH HEIGHT SCREEN
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    xdotool mousemove --sync $((X + x)) $((Y + y)) click 1
+}
+
+# Starts the program from a folder where no images/ lies and waits for its main window,
+# which it leaves focused in main_window.
+start_game() {
+    (cd / && exec "$@") >"$work/game.log" 2>&1 &
+    game_pid=$!
+    main_window=$(wait_for_window Tilora 30)
+    if [ -z "$main_window" ]; then
+        echo "The main window did not appear:" >&2
+        cat "$work/game.log" >&2
+        return 1
+    fi
+    focus_window "$main_window"
+}
+
+# New Game by its shortcut, then the first picture of the chooser and OK by Enter.
+choose_first_picture() {
+    xdotool key ctrl+n
+    local chooser
+    chooser=$(wait_for_window "Select Game" 10)
+    [ -n "$chooser" ] || { echo "The picture chooser did not open" >&2; return 1; }
+    focus_window "$chooser"
+    click_in_window "$chooser" 30 14
+    xdotool key Return
+    focus_window "$main_window"
+}
+
+# Succeeds, printing the picture's name, once the whole picture shows one of the JPEGs
+# of folder $1 (stretched as the game stretches it); gives up after $2 seconds.
+wait_for_picture_from() {
+    local folder=$1 seconds=${2:-10} picture
+    mkdir -p "$work/expected"
+    for picture in "$folder"/*.jpg; do
+        convert "$picture" -resize '320x240!' "$work/expected/$(basename "$picture" .jpg).png"
+    done
+    for _ in $(seq $((seconds * 5))); do
+        import -window "$main_window" -crop "$play_area" +repage "$work/shown.png"
+        for picture in "$work"/expected/*.png; do
+            if [ "$(difference "$work/shown.png" "$picture")" -lt 10 ]; then
+                basename "$picture" .png
+                return 0
+            fi
+        done
+        sleep 0.2
+    done
+    echo "The game never showed a picture from $folder" >&2
+    return 1
+}
+
+# Root-mean-square difference of two pictures of one size, in percent.
+difference() {
+    compare -metric RMSE "$1" "$2" null: 2>&1 | sed 's/.*(\([0-9.e-]*\)).*/\1/' | awk '{ printf "%d", $1 * 100 }'
+}
+
+# Ctrl+Q, then the program must end by itself with success.
+quit_game() {
+    focus_window "$main_window"
+    xdotool key ctrl+q
+    for _ in $(seq 100); do
+        kill -0 "$game_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$game_pid" 2>/dev/null; then
+        echo "Ctrl+Q did not end the program" >&2
+        kill "$game_pid"
+        return 1
+    fi
+    wait "$game_pid"
+}
+
+stop_game() {
+    if [ -n "${game_pid:-}" ] && kill -0 "$game_pid" 2>/dev/null; then
+        kill "$game_pid"
+    fi
+}
