@@ -203,10 +203,13 @@ QImage Compositions::fruitBowl()
                 painter.drawEllipse(centre, 4, 4);
             }
         }
-        QRadialGradient window(QPointF(200, 80), 900);
-        window.setColorAt(0, QColor(255, 236, 190, 120));
-        window.setColorAt(1, QColor(40, 20, 10, 120));
-        painter.fillRect(QRect(0, 0, 1200, tableTop), window);
+        QRadialGradient daylight(QPointF(980, 200), 1000);
+        daylight.setColorAt(0, QColor(255, 236, 190, 120));
+        daylight.setColorAt(1, QColor(40, 20, 10, 140));
+        painter.fillRect(QRect(0, 0, 1200, tableTop), daylight);
+        paintWindow(painter, QRectF(860, 50, 270, 340));
+        paintFramedPicture(painter, QRectF(80, 90, 240, 170));
+        paintClock(painter, QPointF(620, 170), 72);
     }
     for (int y = tableTop; y < image.height(); ++y) {
         const Noise grain(93);
@@ -226,6 +229,14 @@ QImage Compositions::fruitBowl()
     shadow.setColorAt(1, QColor(20, 10, 0, 0));
     painter.setBrush(shadow);
     painter.drawEllipse(QPointF(640, 770), 380, 70);
+
+    QPolygonF beam({{860, 390}, {1130, 390}, {760, 900}, {300, 900}});
+    QLinearGradient sunlight(0, 390, 0, 900);
+    sunlight.setColorAt(0, QColor(255, 240, 200, 50));
+    sunlight.setColorAt(1, QColor(255, 240, 200, 0));
+    painter.setBrush(sunlight);
+    painter.drawPolygon(beam);
+    paintJug(painter, QPointF(190, 700));
 
     const QRectF rim(330, 520, 540, 100);
     painter.setBrush(QColor(30, 54, 110));
@@ -265,10 +276,10 @@ QImage Compositions::fruitBowl()
         painter.setBrush(QColor(250, 220, 90));
         painter.drawEllipse(QPointF(x, 640 + std::sin(i * 0.4 - 1.6) * 10), 7, 7);
     }
-    paintFruit(painter, {200, 760}, 62, QColor(250, 222, 50), false, random);
-    paintFruit(painter, {1020, 800}, 48, QColor(170, 20, 40), true, random);
-    paintFruit(painter, {1100, 760}, 40, QColor(180, 24, 46), true, random);
-    paintGrapes(painter, {110, 640}, 14, random);
+    paintFruit(painter, {290, 780}, 62, QColor(250, 222, 50), false, random);
+    paintGrapes(painter, {1060, 590}, 15, random);
+    paintFruit(painter, {960, 800}, 48, QColor(170, 20, 40), true, random);
+    paintFruit(painter, {1060, 820}, 40, QColor(180, 24, 46), true, random);
     return image;
 }
 
@@ -448,6 +459,104 @@ void Compositions::paintGrapes(QPainter &painter, QPointF top, double size, Seed
             painter.drawEllipse(centre, size, size);
         }
     }
+}
+
+void Compositions::paintWindow(QPainter &painter, const QRectF &frame)
+{
+    QLinearGradient sky(0, frame.top(), 0, frame.bottom());
+    sky.setColorAt(0, QColor(96, 156, 226));
+    sky.setColorAt(0.75, QColor(206, 228, 246));
+    sky.setColorAt(0.76, QColor(110, 150, 80));
+    sky.setColorAt(1, QColor(70, 116, 56));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(sky);
+    painter.drawRect(frame);
+    painter.setBrush(QColor(255, 255, 255, 210));
+    for (const QPointF &puff : {QPointF(40, 70), QPointF(80, 60), QPointF(120, 76), QPointF(190, 150), QPointF(226, 140)})
+        painter.drawEllipse(frame.topLeft() + puff, 38, 20);
+    painter.setPen(QPen(QColor(236, 226, 206), 14));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(frame);
+    painter.setPen(QPen(QColor(236, 226, 206), 8));
+    painter.drawLine(QPointF(frame.center().x(), frame.top()), QPointF(frame.center().x(), frame.bottom()));
+    painter.drawLine(QPointF(frame.left(), frame.center().y()), QPointF(frame.right(), frame.center().y()));
+    painter.setPen(QPen(QColor(150, 130, 110), 2));
+    painter.drawRect(frame.adjusted(-8, -8, 8, 8));
+}
+
+void Compositions::paintFramedPicture(QPainter &painter, const QRectF &frame)
+{
+    QLinearGradient dusk(0, frame.top(), 0, frame.bottom());
+    dusk.setColorAt(0, QColor(60, 60, 140));
+    dusk.setColorAt(0.6, QColor(240, 150, 90));
+    dusk.setColorAt(1, QColor(250, 210, 140));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(dusk);
+    painter.drawRect(frame);
+    painter.setBrush(QColor(255, 240, 200));
+    painter.drawEllipse(frame.topLeft() + QPointF(160, 100), 18, 18);
+    painter.setBrush(QColor(60, 40, 70));
+    painter.drawPolygon(QPolygonF({frame.bottomLeft(), frame.topLeft() + QPointF(0, 110), frame.topLeft() + QPointF(70, 90),
+                                   frame.topLeft() + QPointF(150, 125), frame.topLeft() + QPointF(240, 105), frame.bottomRight()}));
+    QLinearGradient gold(frame.topLeft(), frame.bottomRight());
+    gold.setColorAt(0, QColor(250, 220, 120));
+    gold.setColorAt(0.5, QColor(180, 130, 40));
+    gold.setColorAt(1, QColor(240, 200, 100));
+    painter.setPen(QPen(QBrush(gold), 16));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(frame);
+}
+
+void Compositions::paintClock(QPainter &painter, QPointF centre, double radius)
+{
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(30, 16, 8, 90));
+    painter.drawEllipse(centre + QPointF(6, 8), radius, radius);
+    QRadialGradient face(centre - QPointF(radius * 0.3, radius * 0.3), radius * 1.4);
+    face.setColorAt(0, QColor(255, 252, 240));
+    face.setColorAt(1, QColor(210, 200, 180));
+    painter.setPen(QPen(QColor(120, 80, 40), radius * 0.12));
+    painter.setBrush(face);
+    painter.drawEllipse(centre, radius, radius);
+    for (int hour = 0; hour < 12; ++hour) {
+        const double a = hour * std::numbers::pi / 6;
+        const QPointF direction(std::sin(a), -std::cos(a));
+        painter.setPen(QPen(QColor(50, 40, 30), hour % 3 ? 2 : 5));
+        painter.drawLine(centre + direction * radius * 0.72, centre + direction * radius * 0.86);
+    }
+    painter.setPen(QPen(QColor(40, 30, 20), 6, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(centre, centre + QPointF(radius * 0.3, -radius * 0.38));
+    painter.setPen(QPen(QColor(40, 30, 20), 4, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(centre, centre + QPointF(-radius * 0.55, -radius * 0.25));
+    painter.setPen(QPen(QColor(190, 30, 30), 2));
+    painter.drawLine(centre, centre + QPointF(radius * 0.2, radius * 0.62));
+}
+
+void Compositions::paintJug(QPainter &painter, QPointF base)
+{
+    QPainterPath body(base + QPointF(-60, 0));
+    body.cubicTo(base + QPointF(-110, -80), base + QPointF(-90, -170), base + QPointF(-34, -220));
+    body.lineTo(base + QPointF(-44, -250));
+    body.lineTo(base + QPointF(44, -250));
+    body.lineTo(base + QPointF(34, -220));
+    body.cubicTo(base + QPointF(90, -170), base + QPointF(110, -80), base + QPointF(60, 0));
+    body.closeSubpath();
+    painter.setPen(QPen(QColor(110, 50, 30), 12, Qt::SolidLine, Qt::RoundCap));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawArc(QRectF(base + QPointF(-130, -220), QSizeF(90, 120)), 60 * 16, 160 * 16);
+    QLinearGradient clay(base.x() - 100, 0, base.x() + 100, 0);
+    clay.setColorAt(0, QColor(150, 70, 40));
+    clay.setColorAt(0.35, QColor(226, 130, 80));
+    clay.setColorAt(1, QColor(110, 46, 26));
+    painter.setPen(QPen(QColor(90, 40, 20), 2));
+    painter.setBrush(clay);
+    painter.drawPath(body);
+    painter.save();
+    painter.setClipPath(body);
+    painter.setPen(QPen(QColor(250, 230, 190), 6));
+    for (double y : {-150.0, -132.0})
+        painter.drawLine(base + QPointF(-120, y), base + QPointF(120, y));
+    painter.restore();
 }
 
 void Compositions::paintPlanet(QImage &image, QPointF centre, double radius)

@@ -23,5 +23,9 @@ private:
     static void paintFruit(QPainter &painter, QPointF centre, double radius, QColor colour,
                            bool stalk, SeededRandom &random);
     static void paintGrapes(QPainter &painter, QPointF top, double size, SeededRandom &random);
+    static void paintWindow(QPainter &painter, const QRectF &frame);
+    static void paintFramedPicture(QPainter &painter, const QRectF &frame);
+    static void paintClock(QPainter &painter, QPointF centre, double radius);
+    static void paintJug(QPainter &painter, QPointF base);
     static void paintPlanet(QImage &image, QPointF centre, double radius);
 };

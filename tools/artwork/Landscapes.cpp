@@ -41,35 +41,38 @@ QImage Landscapes::sunsetHills()
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(Qt::NoPen);
+        painter.setBrush(glow({1030, 610}, 1100, QColor(255, 200, 140, 120)));
+        painter.drawEllipse(QPointF(1030, 610), 1100, 1100);
         painter.setBrush(glow({1030, 610}, 520, QColor(255, 226, 150, 190)));
         painter.drawEllipse(QPointF(1030, 610), 520, 520);
         painter.setBrush(QColor(255, 246, 210));
         painter.drawEllipse(QPointF(1030, 610), 74, 74);
     }
-    SceneKit::paintClouds(image, 40, 600, Noise(11), 240, 0.5, QColor(255, 176, 128), QColor(112, 56, 108));
+    SceneKit::paintClouds(image, -260, 620, Noise(11), 240, 0.45, QColor(255, 176, 128), QColor(112, 56, 108));
 
     const QList<double> far = SceneKit::ridge(image.width(), Noise(12), 610, 70, 520, false);
     const QList<double> middle = SceneKit::ridge(image.width(), Noise(13), 720, 90, 400, false);
     const QList<double> near = SceneKit::ridge(image.width(), Noise(14), 840, 100, 330, false);
     const QList<double> front = SceneKit::ridge(image.width(), Noise(15), 990, 90, 280, false);
-    SceneKit::paintLand(image, far, QColor(168, 98, 142), QColor(132, 82, 132), Noise(21), 90, 0.06);
-    SceneKit::paintLand(image, middle, QColor(122, 72, 118), QColor(92, 62, 104), Noise(22), 70, 0.08);
+    SceneKit::paintLand(image, far, QColor(168, 98, 142), QColor(132, 82, 132), Noise(21), 220, 0.04);
+    SceneKit::paintLand(image, middle, QColor(122, 72, 118), QColor(92, 62, 104), Noise(22), 160, 0.05);
     {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         paintTreeLine(painter, middle, QColor(84, 52, 92), 16, random);
     }
-    SceneKit::paintLand(image, near, QColor(84, 70, 80), QColor(50, 52, 58), Noise(23), 40, 0.14);
+    SceneKit::paintLand(image, near, QColor(84, 70, 80), QColor(50, 52, 58), Noise(23), 90, 0.07);
     {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         paintTreeLine(painter, near, QColor(44, 40, 52), 26, random);
     }
-    SceneKit::paintLand(image, front, QColor(70, 72, 42), QColor(28, 38, 22), Noise(24), 26, 0.22);
+    SceneKit::paintLand(image, front, QColor(70, 72, 42), QColor(28, 38, 22), Noise(24), 40, 0.12);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     paintTreeLine(painter, front, QColor(30, 30, 26), 44, random);
     paintGrass(painter, 960, image.height(), image.width(), QColor(24, 34, 18), QColor(214, 150, 70), random);
+    paintWildflowers(painter, 1000, image.height(), image.width(), random);
     return image;
 }
 
@@ -78,7 +81,7 @@ QImage Landscapes::mountainLake()
     QImage image(1600, 900, QImage::Format_RGB32);
     SeededRandom random(202);
     SceneKit::fillVertical(image, 0, 470, {QColor(58, 118, 196), QColor(124, 176, 228), QColor(214, 232, 244)});
-    SceneKit::paintClouds(image, 10, 330, Noise(31), 210, 0.52, QColor(196, 212, 232), QColor(255, 255, 255));
+    SceneKit::paintClouds(image, -200, 420, Noise(31), 210, 0.46, QColor(196, 212, 232), QColor(255, 255, 255));
 
     const QList<double> peaks = SceneKit::ridge(image.width(), Noise(32), 300, 170, 430, true);
     const QList<double> slopes = SceneKit::ridge(image.width(), Noise(33), 380, 90, 300, true);
@@ -95,6 +98,13 @@ QImage Landscapes::mountainLake()
     }
     SceneKit::mirrorInto(image, 476, QColor(34, 70, 96), 0.22, Noise(35));
 
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        paintJetty(painter, QPointF(330, 560));
+        paintRowingBoat(painter, QPointF(1080, 650), 1.0);
+        paintRowingBoat(painter, QPointF(1380, 540), 0.55);
+    }
     const QList<double> shore = SceneKit::ridge(image.width(), Noise(36), 830, 50, 260, false);
     SceneKit::paintLand(image, shore, QColor(110, 122, 62), QColor(62, 82, 38), Noise(44), 18, 0.25);
     QPainter painter(&image);
@@ -120,7 +130,8 @@ QImage Landscapes::flowerField()
     SeededRandom random(303);
     const int horizon = 400;
     SceneKit::fillVertical(image, 0, horizon, {QColor(70, 132, 214), QColor(124, 180, 236), QColor(206, 228, 246)});
-    SceneKit::paintClouds(image, 0, 360, Noise(51), 190, 0.5, QColor(186, 200, 222), QColor(255, 255, 255));
+    SceneKit::paintClouds(image, -220, 390, Noise(51), 190, 0.44, QColor(186, 200, 222), QColor(255, 255, 255));
+    SceneKit::paintClouds(image, 170, 410, Noise(55), 90, 0.46, QColor(196, 210, 230), QColor(250, 252, 255));
     const QList<double> trees = SceneKit::ridge(image.width(), Noise(52), 382, 26, 80, false);
     SceneKit::paintLand(image, trees, QColor(52, 96, 62), QColor(40, 82, 48), Noise(53), 9, 0.35);
     const QList<double> field(image.width(), horizon);
@@ -151,7 +162,8 @@ QImage Landscapes::hotAirBalloons()
     QImage image(1024, 768, QImage::Format_RGB32);
     SeededRandom random(404);
     SceneKit::fillVertical(image, 0, 620, {QColor(86, 146, 220), QColor(150, 192, 236), QColor(250, 214, 176)});
-    SceneKit::paintClouds(image, 0, 560, Noise(61), 150, 0.52, QColor(230, 200, 196), QColor(255, 252, 246));
+    SceneKit::paintClouds(image, -160, 640, Noise(61), 150, 0.45, QColor(230, 200, 196), QColor(255, 252, 246));
+    SceneKit::paintClouds(image, 430, 640, Noise(64), 70, 0.47, QColor(236, 196, 180), QColor(255, 240, 230));
     const QList<double> hills = SceneKit::ridge(image.width(), Noise(62), 612, 34, 240, false);
     SceneKit::paintLand(image, hills, QColor(126, 150, 118), QColor(92, 132, 80), Noise(63), 14, 0.2);
 
@@ -196,8 +208,9 @@ QImage Landscapes::cityAtNight()
     SeededRandom random(505);
     const int waterline = 760;
     SceneKit::fillVertical(image, 0, waterline, {QColor(6, 8, 34), QColor(22, 22, 70), QColor(72, 44, 100), QColor(190, 104, 92)});
-    SceneKit::paintStars(image, 620, 1400, random);
-    SceneKit::paintClouds(image, 120, 640, Noise(71), 300, 0.56, QColor(58, 46, 96), QColor(126, 84, 122));
+    paintMilkyWay(image, waterline);
+    SceneKit::paintStars(image, 640, 2200, random);
+    SceneKit::paintClouds(image, -100, 700, Noise(71), 300, 0.5, QColor(58, 46, 96), QColor(126, 84, 122));
     {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
@@ -215,6 +228,84 @@ QImage Landscapes::cityAtNight()
     paintBuildings(image, waterline, 40, 210, QColor(16, 16, 34), 0.42, random);
     SceneKit::mirrorInto(image, waterline, QColor(8, 14, 40), 0.3, Noise(72));
     return image;
+}
+
+void Landscapes::paintMilkyWay(QImage &image, int bottom)
+{
+    const Noise dust(73);
+    for (int y = 0; y < bottom; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            // A diagonal band of faint light, broken up by dust.
+            const double across = (y - 620 + x * 0.42) / 190.0;
+            const double n = dust.fractal(x / 140.0, y / 140.0, 6);
+            const double light = std::exp(-across * across) * SceneKit::smoothStep(0.3, 0.75, n);
+            line[x] = SceneKit::mix(line[x], qRgb(150, 140, 210), light * 0.55);
+        }
+    }
+}
+
+void Landscapes::paintWildflowers(QPainter &painter, int top, int bottom, int width, SeededRandom &random)
+{
+    const Noise meadow(16);
+    const QList<QColor> colours = {QColor(250, 200, 60), QColor(250, 120, 40), QColor(240, 236, 220), QColor(190, 120, 220)};
+    painter.setPen(Qt::NoPen);
+    for (int i = 0; i < 9000; ++i) {
+        const QPointF spot(random.uniform(0, width), random.uniform(top, bottom));
+        // Flowers grow in drifts, so some stretches of meadow are bright and others bare.
+        if (meadow.fractal(spot.x() / 160, spot.y() / 80, 3) < random.uniform(0.45, 0.75))
+            continue;
+        const double depth = (spot.y() - top) / (bottom - top);
+        const double radius = 1.5 + 3.5 * depth;
+        painter.setBrush(jitter(colours[random.below(colours.size())], random, 0.2));
+        painter.drawEllipse(spot, radius, radius * 0.8);
+    }
+}
+
+void Landscapes::paintJetty(QPainter &painter, QPointF start)
+{
+    QLinearGradient wood(0, start.y(), 0, start.y() + 120);
+    wood.setColorAt(0, QColor(150, 110, 70));
+    wood.setColorAt(1, QColor(100, 70, 44));
+    painter.setPen(QPen(QColor(60, 40, 24), 2));
+    for (int post = 0; post < 6; ++post) {
+        const double x = start.x() - 60 + post * 36;
+        const double y = start.y() + post * 26;
+        painter.setBrush(QColor(80, 56, 36));
+        painter.drawRect(QRectF(x + 4, y, 8, 40));
+    }
+    painter.setBrush(wood);
+    painter.drawPolygon(QPolygonF({start + QPointF(-80, -10), start + QPointF(-20, -10), start + QPointF(140, 150), start + QPointF(40, 150)}));
+    painter.setPen(QPen(QColor(90, 64, 40), 1.5));
+    for (int plank = 1; plank < 16; ++plank) {
+        const double t = plank / 16.0;
+        painter.drawLine(start + QPointF(-80 + 120 * t, -10 + 160 * t), start + QPointF(-20 + 160 * t, -10 + 160 * t));
+    }
+}
+
+void Landscapes::paintRowingBoat(QPainter &painter, QPointF centre, double scale)
+{
+    painter.save();
+    painter.translate(centre);
+    painter.scale(scale, scale);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(20, 40, 60, 90));
+    painter.drawEllipse(QPointF(0, 18), 120, 14);
+    QPainterPath hull(QPointF(-110, -8));
+    hull.lineTo(110, -14);
+    hull.cubicTo(96, 10, 60, 18, 0, 18);
+    hull.cubicTo(-60, 18, -96, 10, -110, -8);
+    QLinearGradient paint(0, -14, 0, 18);
+    paint.setColorAt(0, QColor(220, 70, 50));
+    paint.setColorAt(1, QColor(140, 36, 26));
+    painter.setPen(QPen(QColor(70, 20, 10), 2));
+    painter.setBrush(paint);
+    painter.drawPath(hull);
+    painter.setPen(QPen(QColor(250, 240, 220), 4));
+    painter.drawLine(QPointF(-104, -6), QPointF(104, -12));
+    painter.setPen(QPen(QColor(120, 86, 50), 5, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(-30, -4), QPointF(-150, 26));
+    painter.restore();
 }
 
 void Landscapes::paintTreeLine(QPainter &painter, const QList<double> &ridge, QColor colour,

@@ -16,12 +16,16 @@ public:
     static QImage cityAtNight();
 
 private:
+    static void paintMilkyWay(QImage &image, int bottom);
     static void paintTreeLine(QPainter &painter, const QList<double> &ridge, QColor colour,
                               double size, SeededRandom &random);
     static void paintConifers(QPainter &painter, const QList<double> &ridge, QColor colour,
                               double size, SeededRandom &random);
     static void paintGrass(QPainter &painter, int top, int bottom, int width, QColor dark,
                            QColor light, SeededRandom &random);
+    static void paintWildflowers(QPainter &painter, int top, int bottom, int width, SeededRandom &random);
+    static void paintJetty(QPainter &painter, QPointF start);
+    static void paintRowingBoat(QPainter &painter, QPointF centre, double scale);
     static void paintSnow(QImage &image, const QList<double> &ridge, double snowline);
     static void paintFlower(QPainter &painter, QPointF centre, double radius, QColor petals,
                             SeededRandom &random);

@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 QRgb SceneKit::mix(QRgb a, QRgb b, double t)
 {
@@ -45,14 +44,16 @@ void SceneKit::paintClouds(QImage &image, int top, int bottom, const Noise &nois
     const int band = bottom - top;
     for (int y = std::max(top, 0); y < std::min(bottom, image.height()); ++y) {
         // Clouds thin out towards both edges of their band instead of ending in a straight line.
-        const double fade = std::sin(std::numbers::pi * (y - top) / band);
+        const double fade = smoothStep(0.0, 0.2, double(y - top) / band) * smoothStep(1.0, 0.75, double(y - top) / band);
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
             const double n = noise.fractal(x / size, y / (size * 0.45), 6);
             const double density = smoothStep(coverage, coverage + 0.22, n) * fade;
             if (density <= 0.0)
                 continue;
-            const double tone = smoothStep(coverage, coverage + 0.45, n);
+            // Denser noise just above means this point lies on the cloud's shaded underside.
+            const double above = noise.fractal(x / size, (y - size * 0.08) / (size * 0.45), 6);
+            const double tone = smoothStep(coverage, coverage + 0.35, n) * (1.0 - 0.6 * smoothStep(-0.02, 0.06, above - n));
             line[x] = mix(line[x], mix(edge.rgb(), core.rgb(), tone), density * 0.95);
         }
     }
@@ -102,8 +103,11 @@ void SceneKit::paintLand(QImage &image, const QList<double> &ridge, QColor top, 
         const int start = std::max(0, int(std::ceil(ridge[x])));
         for (int y = start; y < image.height(); ++y) {
             const double t = (y - ridge[x]) / depth;
+            // Lit from the upper left: the slope of the noise reads as relief, not as haze.
             const double n = texture.fractal(x / size, y / size, 5);
-            const QRgb colour = scaled(mix(top.rgb(), bottom.rgb(), t), 1.0 + strength * (n - 0.5) * 2.0);
+            const double slope = texture.fractal((x + 1.5) / size, (y + 1.5) / size, 5) - n;
+            const double light = 1.0 + strength * ((n - 0.5) - slope * size * 0.9);
+            const QRgb colour = scaled(mix(top.rgb(), bottom.rgb(), t), light);
             auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
             // A soft top edge keeps the ridge line from looking cut out.
             line[x] = mix(line[x], colour, std::clamp(y + 1.0 - ridge[x], 0.0, 1.0));
