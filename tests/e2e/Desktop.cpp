@@ -1,0 +1,90 @@
+#include "Desktop.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+
+QString Coordinate(int value)
+{
+    return QString::number(value);
+}
+
+// xdotool matches titles as POSIX extended regular expressions.
+QString ExactTitle(const QString &title)
+{
+    QString pattern = title;
+    pattern.replace(QRegularExpression(QStringLiteral(R"(([.^$*+?()\[\]{}|\\]))")), QStringLiteral(R"([\1])"));
+    return QLatin1Char('^') + pattern + QLatin1Char('$');
+}
+
+int ShellValue(const QByteArray &shell, const char *name)
+{
+    for (const QByteArray &line : shell.split('\n')) {
+        if (line.startsWith(QByteArray(name) + '='))
+            return line.mid(int(qstrlen(name)) + 1).toInt();
+    }
+    return 0;
+}
+
+} // namespace
+
+Desktop::Desktop(QProcessEnvironment environment)
+    : environment(std::move(environment))
+{
+}
+
+QByteArray Desktop::Run(const QString &program, const QStringList &arguments) const
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    if (!process.waitForFinished(10'000)) {
+        process.kill();
+        process.waitForFinished();
+        QTest::qFail(qPrintable(program + QStringLiteral(" did not answer")), __FILE__, __LINE__);
+        return {};
+    }
+    return process.readAllStandardOutput();
+}
+
+void Desktop::Xdotool(const QStringList &arguments) const
+{
+    Run(QStringLiteral("xdotool"), arguments);
+}
+
+QImage Desktop::Screenshot() const
+{
+    const QByteArray png = Run(QStringLiteral("import"), {QStringLiteral("-silent"), QStringLiteral("-window"),
+                                                          QStringLiteral("root"), QStringLiteral("png:-")});
+    return QImage::fromData(png, "PNG").convertToFormat(QImage::Format_RGB32);
+}
+
+QRect Desktop::Window(const QString &title) const
+{
+    const QByteArray shell = Run(QStringLiteral("xdotool"),
+                                 {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                                  ExactTitle(title), QStringLiteral("getwindowgeometry"), QStringLiteral("--shell")});
+    if (!shell.contains("WINDOW="))
+        return {};
+    return QRect(ShellValue(shell, "X"), ShellValue(shell, "Y"), ShellValue(shell, "WIDTH"), ShellValue(shell, "HEIGHT"));
+}
+
+void Desktop::Click(QPoint at) const
+{
+    Xdotool({QStringLiteral("mousemove"), Coordinate(at.x()), Coordinate(at.y()), QStringLiteral("click"),
+             QStringLiteral("1")});
+}
+
+void Desktop::Drag(QPoint from, QPoint to) const
+{
+    Xdotool({QStringLiteral("mousemove"), Coordinate(from.x()), Coordinate(from.y()), QStringLiteral("mousedown"),
+             QStringLiteral("1"), QStringLiteral("mousemove"), Coordinate(to.x()), Coordinate(to.y()),
+             QStringLiteral("mouseup"), QStringLiteral("1")});
+}
+
+void Desktop::Key(const QString &name) const
+{
+    Xdotool({QStringLiteral("key"), name});
+}
