@@ -50,27 +50,33 @@ QImage Landscapes::sunsetHills()
     }
     SceneKit::paintClouds(image, -260, 620, Noise(11), 240, 0.45, QColor(255, 176, 128), QColor(112, 56, 108));
 
-    const QList<double> far = SceneKit::ridge(image.width(), Noise(12), 610, 70, 520, false);
-    const QList<double> middle = SceneKit::ridge(image.width(), Noise(13), 720, 90, 400, false);
-    const QList<double> near = SceneKit::ridge(image.width(), Noise(14), 840, 100, 330, false);
-    const QList<double> front = SceneKit::ridge(image.width(), Noise(15), 990, 90, 280, false);
-    SceneKit::paintLand(image, far, QColor(168, 98, 142), QColor(132, 82, 132), Noise(21), 220, 0.04);
-    SceneKit::paintLand(image, middle, QColor(122, 72, 118), QColor(92, 62, 104), Noise(22), 160, 0.05);
+    // Each range is darker than the one behind it, with mist pooling in the valleys.
+    const QList<double> far = SceneKit::ridge(image.width(), Noise(12), 620, 70, 520, false);
+    const QList<double> middle = SceneKit::ridge(image.width(), Noise(13), 720, 80, 400, false);
+    const QList<double> near = SceneKit::ridge(image.width(), Noise(14), 830, 90, 330, false);
+    const QList<double> front = SceneKit::ridge(image.width(), Noise(15), 990, 80, 280, false);
+    SceneKit::paintLand(image, far, QColor(150, 84, 134), QColor(226, 136, 130), Noise(21), 120, 0.05, 200);
     {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
-        paintTreeLine(painter, middle, QColor(84, 52, 92), 16, random);
+        paintTreeLine(painter, far, QColor(142, 80, 130), 10, random);
     }
-    SceneKit::paintLand(image, near, QColor(84, 70, 80), QColor(50, 52, 58), Noise(23), 90, 0.07);
+    SceneKit::paintLand(image, middle, QColor(104, 56, 104), QColor(190, 110, 124), Noise(22), 100, 0.06, 220);
     {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
-        paintTreeLine(painter, near, QColor(44, 40, 52), 26, random);
+        paintTreeLine(painter, middle, QColor(96, 52, 98), 16, random);
     }
-    SceneKit::paintLand(image, front, QColor(70, 72, 42), QColor(28, 38, 22), Noise(24), 40, 0.12);
+    SceneKit::paintLand(image, near, QColor(62, 38, 72), QColor(140, 84, 106), Noise(23), 80, 0.08, 260);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        paintTreeLine(painter, near, QColor(56, 34, 66), 26, random);
+    }
+    SceneKit::paintLand(image, front, QColor(56, 50, 36), QColor(30, 36, 22), Noise(24), 40, 0.12);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    paintTreeLine(painter, front, QColor(30, 30, 26), 44, random);
+    paintTreeLine(painter, front, QColor(30, 26, 26), 44, random);
     paintGrass(painter, 960, image.height(), image.width(), QColor(24, 34, 18), QColor(214, 150, 70), random);
     paintWildflowers(painter, 1000, image.height(), image.width(), random);
     return image;
@@ -86,9 +92,9 @@ QImage Landscapes::mountainLake()
     const QList<double> peaks = SceneKit::ridge(image.width(), Noise(32), 300, 170, 430, true);
     const QList<double> slopes = SceneKit::ridge(image.width(), Noise(33), 380, 90, 300, true);
     const QList<double> forest = SceneKit::ridge(image.width(), Noise(34), 446, 16, 90, false);
-    SceneKit::paintLand(image, peaks, QColor(112, 128, 166), QColor(136, 150, 180), Noise(41), 40, 0.18);
+    paintRock(image, peaks, QColor(150, 160, 190), QColor(84, 96, 136), Noise(41));
     paintSnow(image, peaks, 250);
-    SceneKit::paintLand(image, slopes, QColor(78, 96, 112), QColor(74, 98, 92), Noise(42), 30, 0.2);
+    paintRock(image, slopes, QColor(110, 128, 130), QColor(56, 72, 90), Noise(42));
     paintSnow(image, slopes, 330);
     SceneKit::paintLand(image, forest, QColor(36, 74, 52), QColor(26, 56, 40), Noise(43), 10, 0.3);
     {
@@ -101,7 +107,6 @@ QImage Landscapes::mountainLake()
     {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
-        paintJetty(painter, QPointF(330, 560));
         paintRowingBoat(painter, QPointF(1080, 650), 1.0);
         paintRowingBoat(painter, QPointF(1380, 540), 0.55);
     }
@@ -262,27 +267,6 @@ void Landscapes::paintWildflowers(QPainter &painter, int top, int bottom, int wi
     }
 }
 
-void Landscapes::paintJetty(QPainter &painter, QPointF start)
-{
-    QLinearGradient wood(0, start.y(), 0, start.y() + 120);
-    wood.setColorAt(0, QColor(150, 110, 70));
-    wood.setColorAt(1, QColor(100, 70, 44));
-    painter.setPen(QPen(QColor(60, 40, 24), 2));
-    for (int post = 0; post < 6; ++post) {
-        const double x = start.x() - 60 + post * 36;
-        const double y = start.y() + post * 26;
-        painter.setBrush(QColor(80, 56, 36));
-        painter.drawRect(QRectF(x + 4, y, 8, 40));
-    }
-    painter.setBrush(wood);
-    painter.drawPolygon(QPolygonF({start + QPointF(-80, -10), start + QPointF(-20, -10), start + QPointF(140, 150), start + QPointF(40, 150)}));
-    painter.setPen(QPen(QColor(90, 64, 40), 1.5));
-    for (int plank = 1; plank < 16; ++plank) {
-        const double t = plank / 16.0;
-        painter.drawLine(start + QPointF(-80 + 120 * t, -10 + 160 * t), start + QPointF(-20 + 160 * t, -10 + 160 * t));
-    }
-}
-
 void Landscapes::paintRowingBoat(QPainter &painter, QPointF centre, double scale)
 {
     painter.save();
@@ -311,19 +295,21 @@ void Landscapes::paintRowingBoat(QPainter &painter, QPointF centre, double scale
 void Landscapes::paintTreeLine(QPainter &painter, const QList<double> &ridge, QColor colour,
                                double size, SeededRandom &random)
 {
+    // Trees stand in groves along the ridge, with open stretches between them.
+    const Noise groves(quint32(size * 7));
     painter.setPen(Qt::NoPen);
-    double x = random.uniform(0, size);
-    while (x < ridge.size()) {
-        if (random.chance(0.55)) {
-            const double height = size * random.uniform(0.6, 1.4);
-            const double base = ridge[int(x)] + size * 0.15;
-            painter.setBrush(jitter(colour, random, 0.1));
-            painter.drawRect(QRectF(x - size * 0.05, base - height * 0.5, size * 0.1, height * 0.5));
-            painter.drawEllipse(QPointF(x, base - height * 0.7), height * 0.32, height * 0.38);
-            painter.drawEllipse(QPointF(x - height * 0.15, base - height * 0.55), height * 0.22, height * 0.22);
-            painter.drawEllipse(QPointF(x + height * 0.17, base - height * 0.58), height * 0.22, height * 0.24);
+    for (double x = 0; x < ridge.size(); x += size * random.uniform(0.25, 0.6)) {
+        if (groves.value(x / (size * 9), 0.5) < 0.45)
+            continue;
+        const double height = size * random.uniform(0.7, 1.3);
+        const QPointF base(x, ridge[int(x)] + size * 0.3);
+        painter.setBrush(jitter(colour, random, 0.08));
+        painter.drawRect(QRectF(base.x() - size * 0.04, base.y() - height * 0.55, size * 0.08, height * 0.55));
+        for (int puff = 0; puff < 4; ++puff) {
+            const QPointF centre = base + QPointF(random.uniform(-0.22, 0.22) * height, -height * random.uniform(0.5, 0.85));
+            const double radius = height * random.uniform(0.18, 0.3);
+            painter.drawEllipse(centre, radius, radius * 0.9);
         }
-        x += size * random.uniform(0.5, 2.5);
     }
 }
 
@@ -356,19 +342,44 @@ void Landscapes::paintGrass(QPainter &painter, int top, int bottom, int width, Q
     }
 }
 
+void Landscapes::paintRock(QImage &image, const QList<double> &ridge, QColor lit, QColor shadow, const Noise &gullies)
+{
+    // Folded noise makes a height field of sharp crests; its slope, lit from
+    // the left, reads as rock faces and gullies.
+    auto height = [&gullies](double x, double y) {
+        const double crest = 1.0 - std::abs(2.0 * gullies.fractal(x / 150.0, y / 110.0, 6) - 1.0);
+        return crest * crest;
+    };
+    const int reach = 10;
+    for (int x = 0; x < image.width(); ++x) {
+        const double rise = ridge[std::max(0, x - reach)] - ridge[std::min(image.width() - 1, x + reach)];
+        const double face = std::tanh(rise / reach * 2.0);
+        const int start = std::max(0, int(std::ceil(ridge[x])));
+        for (int y = start; y < image.height(); ++y) {
+            const double slope = height(x + 2, y - 1) - height(x - 2, y + 1);
+            const double nearCrest = std::exp(-(y - ridge[x]) / 70.0);
+            const double light = 0.5 + slope * 5.0 + face * 0.35 * nearCrest - (y - ridge[x]) / 900.0;
+            const QRgb rock = SceneKit::mix(shadow.rgb(), lit.rgb(), light);
+            auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+            line[x] = SceneKit::mix(line[x], rock, std::clamp(y + 1.0 - ridge[x], 0.0, 1.0));
+        }
+    }
+}
+
 void Landscapes::paintSnow(QImage &image, const QList<double> &ridge, double snowline)
 {
-    const Noise streaks(quint32(snowline) + 7);
-    for (int x = 1; x < image.width() - 1; ++x) {
-        // Slopes that face left catch the light; the others stay blue in shadow.
-        const double slope = ridge[x + 1] - ridge[x - 1];
-        const QRgb snow = slope > 0 ? qRgb(248, 250, 255) : qRgb(176, 194, 226);
+    const Noise drifts(quint32(snowline) + 7);
+    const int reach = 10;
+    for (int x = 0; x < image.width(); ++x) {
+        // Faces that climb to the right catch the light from the left; the others stay blue in shadow.
+        const double rise = ridge[std::max(0, x - reach)] - ridge[std::min(image.width() - 1, x + reach)];
+        const QRgb snow = SceneKit::mix(qRgb(168, 186, 222), qRgb(250, 252, 255), 0.5 + 0.5 * std::tanh(rise / reach * 2.0));
         const int start = std::max(0, int(std::ceil(ridge[x])));
-        for (int y = start; y < snowline + 40; ++y) {
-            const double n = streaks.fractal(x / 14.0, y / 40.0, 4);
-            const double cover = SceneKit::smoothStep(snowline + 20, snowline - 40, y + (n - 0.5) * 120);
+        for (int y = start; y < snowline + 60; ++y) {
+            const double n = drifts.fractal(x / 40.0, y / 26.0, 5);
+            const double cover = SceneKit::smoothStep(snowline + 30, snowline - 50, y + (n - 0.5) * 160);
             auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-            line[x] = SceneKit::mix(line[x], snow, cover * SceneKit::smoothStep(0.3, 0.5, n));
+            line[x] = SceneKit::mix(line[x], SceneKit::scaled(snow, 0.92 + 0.16 * n), cover);
         }
     }
 }

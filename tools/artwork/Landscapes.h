@@ -2,6 +2,7 @@
 
 #include <QImage>
 
+class Noise;
 class QPainter;
 class SeededRandom;
 
@@ -24,8 +25,8 @@ private:
     static void paintGrass(QPainter &painter, int top, int bottom, int width, QColor dark,
                            QColor light, SeededRandom &random);
     static void paintWildflowers(QPainter &painter, int top, int bottom, int width, SeededRandom &random);
-    static void paintJetty(QPainter &painter, QPointF start);
     static void paintRowingBoat(QPainter &painter, QPointF centre, double scale);
+    static void paintRock(QImage &image, const QList<double> &ridge, QColor lit, QColor shadow, const Noise &gullies);
     static void paintSnow(QImage &image, const QList<double> &ridge, double snowline);
     static void paintFlower(QPainter &painter, QPointF centre, double radius, QColor petals,
                             SeededRandom &random);

@@ -95,18 +95,17 @@ QList<double> SceneKit::ridge(int width, const Noise &noise, double base, double
 }
 
 void SceneKit::paintLand(QImage &image, const QList<double> &ridge, QColor top, QColor bottom,
-                         const Noise &texture, double size, double strength)
+                         const Noise &texture, double size, double strength, double span)
 {
-    const double lowest = *std::min_element(ridge.begin(), ridge.end());
-    const double depth = image.height() - lowest;
+    const double depth = span > 0 ? span : image.height() - *std::min_element(ridge.begin(), ridge.end());
     for (int x = 0; x < image.width(); ++x) {
         const int start = std::max(0, int(std::ceil(ridge[x])));
         for (int y = start; y < image.height(); ++y) {
-            const double t = (y - ridge[x]) / depth;
+            const double t = std::min(1.0, (y - ridge[x]) / depth);
             // Lit from the upper left: the slope of the noise reads as relief, not as haze.
             const double n = texture.fractal(x / size, y / size, 5);
-            const double slope = texture.fractal((x + 1.5) / size, (y + 1.5) / size, 5) - n;
-            const double light = 1.0 + strength * ((n - 0.5) - slope * size * 0.9);
+            const double slope = texture.fractal((x + 2.0) / size, (y + 2.0) / size, 3) - texture.fractal(x / size, y / size, 3);
+            const double light = 1.0 + strength * ((n - 0.5) - slope * size * 0.6);
             const QRgb colour = scaled(mix(top.rgb(), bottom.rgb(), t), light);
             auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
             // A soft top edge keeps the ridge line from looking cut out.

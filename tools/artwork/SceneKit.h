@@ -24,8 +24,9 @@ public:
     // Height of a hill or mountain line for every column of the image.
     static QList<double> ridge(int width, const Noise &noise, double base, double amplitude,
                                double size, bool jagged);
+    // The colour runs from top to bottom over span pixels below the ridge, or down to the image's foot.
     static void paintLand(QImage &image, const QList<double> &ridge, QColor top, QColor bottom,
-                          const Noise &texture, double size, double strength);
+                          const Noise &texture, double size, double strength, double span = 0);
     static void mirrorInto(QImage &image, int waterline, QColor tint, double tintAmount,
                            const Noise &ripples);
     static void mottle(QImage &image, const Noise &noise, double size, double strength);
