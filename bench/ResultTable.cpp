@@ -1,0 +1,29 @@
+#include "bench/ResultTable.h"
+
+#include <cstdio>
+
+#include <unistd.h>
+
+ResultTable::ResultTable()
+    : ConsoleReporter(isatty(fileno(stdout)) ? OO_ColorTabular : OO_Tabular)
+{
+}
+
+void ResultTable::ReportRuns(const std::vector<Run> &runs)
+{
+    for (const Run &run : runs) {
+        const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
+        const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+        if ((single || median) && !run.error_occurred && run.iterations > 0) {
+            const double iterations = double(run.iterations);
+            measured[run.run_name.function_name] = {run.real_accumulated_time / iterations, run.cpu_accumulated_time / iterations};
+        }
+    }
+    ConsoleReporter::ReportRuns(runs);
+}
+
+ResultTable::Times ResultTable::times(const std::string &name) const
+{
+    const auto found = measured.find(name);
+    return found == measured.end() ? Times{} : found->second;
+}
