@@ -42,7 +42,7 @@ QImage Compositions::coralReef()
     painter.end();
 
     const QList<double> reef = SceneKit::ridge(image.width(), Noise(82), 520, 60, 160, false);
-    SceneKit::paintLand(image, reef, QColor(44, 100, 140), QColor(36, 84, 120), Noise(83), 12, 0.3);
+    SceneKit::paintLand(image, reef, QColor(70, 84, 130), QColor(44, 60, 104), Noise(83), 60, 0.18);
     const QList<double> sand = SceneKit::ridge(image.width(), Noise(84), 640, 26, 260, false);
     SceneKit::paintLand(image, sand, QColor(226, 206, 150), QColor(170, 146, 104), Noise(85), 16, 0.16);
 
@@ -55,8 +55,21 @@ QImage Compositions::coralReef()
         const double y = sand[std::clamp(int(x), 0, 1279)] + random.uniform(0, 60);
         const QColor colour = jitter(corals[random.below(corals.size())], random, 0.15);
         if (random.chance(0.6)) {
-            painter.setPen(QPen(colour, 1, Qt::SolidLine, Qt::RoundCap));
-            paintCoral(painter, {x, y}, -90 + random.uniform(-20, 20), random.uniform(40, 90), random.uniform(6, 14), 5, random);
+            QList<QPair<QLineF, double>> branches;
+            growCoral(branches, {x, y}, -90 + random.uniform(-20, 20), random.uniform(30, 60), random.uniform(10, 18), 4, random);
+            // Outline, body and a lit edge, each over all branches so the joints stay clean.
+            for (const auto &[branch, width] : branches) {
+                painter.setPen(QPen(colour.darker(150), width + 3, Qt::SolidLine, Qt::RoundCap));
+                painter.drawLine(branch);
+            }
+            for (const auto &[branch, width] : branches) {
+                painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
+                painter.drawLine(branch);
+            }
+            for (const auto &[branch, width] : branches) {
+                painter.setPen(QPen(colour.lighter(140), width * 0.3, Qt::SolidLine, Qt::RoundCap));
+                painter.drawLine(branch.translated(-width * 0.2, 0));
+            }
         } else {
             const double r = random.uniform(24, 60);
             QRadialGradient dome(QPointF(x - r * 0.3, y - r * 0.5), r * 1.4);
@@ -76,9 +89,15 @@ QImage Compositions::coralReef()
         QPainterPath weed(QPointF(x, 720));
         for (double t = 0.1; t <= 1.0; t += 0.1)
             weed.lineTo(x + std::sin(t * 9 + i) * 18 * t, 720 - height * t);
-        painter.setPen(QPen(jitter(QColor(60, 150, 70), random, 0.2), random.uniform(6, 12), Qt::SolidLine, Qt::RoundCap));
+        const QColor green = jitter(QColor(60, 150, 70), random, 0.2);
+        const double width = random.uniform(6, 12);
         painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(green.darker(150), width + 3, Qt::SolidLine, Qt::RoundCap));
         painter.drawPath(weed);
+        painter.setPen(QPen(green, width, Qt::SolidLine, Qt::RoundCap));
+        painter.drawPath(weed);
+        painter.setPen(QPen(green.lighter(140), width * 0.25, Qt::SolidLine, Qt::RoundCap));
+        painter.drawPath(weed.translated(-width * 0.2, 0));
     }
     const QList<QPair<QColor, QColor>> fishColours = {
         {QColor(250, 140, 30), QColor(255, 255, 255)}, {QColor(250, 220, 40), QColor(30, 30, 40)},
@@ -359,20 +378,17 @@ QImage Compositions::spaceNebula()
     return image;
 }
 
-void Compositions::paintCoral(QPainter &painter, QPointF base, double angle, double length,
-                              double width, int depth, SeededRandom &random)
+void Compositions::growCoral(QList<QPair<QLineF, double>> &branches, QPointF base, double angle,
+                             double length, double width, int depth, SeededRandom &random)
 {
     const double radians = angle * std::numbers::pi / 180;
     const QPointF tip = base + QPointF(std::cos(radians), std::sin(radians)) * length;
-    QPen pen = painter.pen();
-    pen.setWidthF(width);
-    painter.setPen(pen);
-    painter.drawLine(base, tip);
+    branches.append({QLineF(base, tip), width});
     if (depth == 0)
         return;
-    const int branches = 2 + random.below(2);
-    for (int i = 0; i < branches; ++i)
-        paintCoral(painter, tip, angle + random.uniform(-38, 38), length * random.uniform(0.55, 0.8), width * 0.72, depth - 1, random);
+    const int forks = 2 + random.below(2);
+    for (int i = 0; i < forks; ++i)
+        growCoral(branches, tip, angle + random.uniform(-38, 38), length * random.uniform(0.55, 0.8), width * 0.75, depth - 1, random);
 }
 
 void Compositions::paintFish(QPainter &painter, QPointF centre, double length, bool facingLeft,

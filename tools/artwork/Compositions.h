@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QLineF>
 
 class QPainter;
 class SeededRandom;
@@ -16,8 +17,8 @@ public:
     static QImage spaceNebula();
 
 private:
-    static void paintCoral(QPainter &painter, QPointF base, double angle, double length,
-                           double width, int depth, SeededRandom &random);
+    static void growCoral(QList<QPair<QLineF, double>> &branches, QPointF base, double angle,
+                          double length, double width, int depth, SeededRandom &random);
     static void paintFish(QPainter &painter, QPointF centre, double length, bool facingLeft,
                           QColor body, QColor stripes);
     static void paintFruit(QPainter &painter, QPointF centre, double radius, QColor colour,

@@ -58,7 +58,7 @@ QImage IconArt::crispGrid(int size)
                         colour = (x == 0 || y == 0) ? 0 : outline;
                     else if (tile > 3 && (x == tile - 1 || y == tile - 1))
                         colour = tileShades[hue];
-                    else if (tile > 3 && (x == 0 || y == 0) && x + y < 3)
+                    else if (tile > 3 && (x == 0 || y == 0))
                         colour = highlight;
                     if (colour)
                         image.setPixel(left + x, top + y, colour);
@@ -202,58 +202,52 @@ QImage IconArt::dragHand(int size)
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(size / 32.0, size / 32.0);
-    const double line = size == 16 ? 2.0 : 1.0;
-    const QColor ink(50, 30, 20);
-    const QColor skin(250, 200, 160);
+    // Thin lines vanish at 16 pixels, so the small pointer gets heavier ink and no detail.
+    const bool small = size < 32;
+    const QPen ink(QColor(60, 34, 20), small ? 1.4 : 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    const QColor skin(252, 204, 164);
 
-    painter.setPen(QPen(ink, line));
+    painter.setPen(ink);
     QLinearGradient sleeve(0, 24, 8, 32);
-    sleeve.setColorAt(0, QColor(80, 120, 220));
-    sleeve.setColorAt(1, QColor(30, 60, 150));
+    sleeve.setColorAt(0, QColor(90, 130, 230));
+    sleeve.setColorAt(1, QColor(30, 60, 160));
     painter.setBrush(sleeve);
-    painter.drawPolygon(QPolygonF({{0.5, 23}, {6, 28}, {2, 32.5}, {-1, 32.5}, {-1, 23}}));
-    QPainterPath palm;
-    palm.moveTo(2, 24);
-    palm.cubicTo(2, 17, 5, 12.5, 10, 12.5);
-    palm.lineTo(15, 13);
-    palm.lineTo(15, 26);
-    palm.cubicTo(11, 28, 7, 28.5, 5, 27);
-    palm.closeSubpath();
+    painter.drawPolygon(QPolygonF({{-1, 22}, {3, 23}, {9, 29}, {7, 33}, {-1, 33}}));
     painter.setBrush(skin);
-    painter.drawPath(palm);
+    painter.drawEllipse(QRectF(1.5, 13.5, 11, 13));
 
-    const QRectF sheet(12.5, 2.5, 17, 22);
-    QPainterPath paper;
-    paper.moveTo(sheet.topLeft());
+    painter.save();
+    painter.translate(19, 12);
+    painter.rotate(-8);
+    const QRectF sheet(-8.5, -10.5, 17, 21);
+    QPainterPath paper(sheet.topLeft());
     paper.lineTo(sheet.right() - 5, sheet.top());
     paper.lineTo(sheet.right(), sheet.top() + 5);
     paper.lineTo(sheet.bottomRight());
     paper.lineTo(sheet.bottomLeft());
     paper.closeSubpath();
-    painter.setBrush(QColor(255, 255, 255));
+    painter.setBrush(Qt::white);
     painter.drawPath(paper);
-    painter.setBrush(QColor(210, 214, 224));
+    painter.setBrush(QColor(206, 212, 226));
     painter.drawPolygon(QPolygonF({{sheet.right() - 5, sheet.top()}, {sheet.right() - 5, sheet.top() + 5}, {sheet.right(), sheet.top() + 5}}));
-    if (size > 16) {
-        painter.setPen(QPen(QColor(120, 140, 180), 1));
+    if (!small) {
+        painter.setPen(QPen(QColor(110, 140, 200), 1.2));
         for (int row = 0; row < 5; ++row) {
-            const double y = sheet.top() + 8 + row * 3;
-            painter.drawLine(QPointF(sheet.left() + 3, y), QPointF(sheet.right() - 3 - (row % 2) * 4, y));
+            const double y = sheet.top() + 7.5 + row * 3;
+            painter.drawLine(QPointF(sheet.left() + 5, y), QPointF(sheet.right() - 3 - (row % 2) * 4, y));
         }
     }
+    painter.restore();
 
-    QPainterPath thumb;
-    thumb.moveTo(8, 16);
-    thumb.cubicTo(11, 14.5, 17, 15, 19.5, 17);
-    thumb.cubicTo(21, 18.5, 19.5, 21, 17.5, 20.5);
-    thumb.cubicTo(15, 20, 12, 20, 10, 21);
-    painter.setPen(QPen(ink, line));
+    // Curled fingers over the front of the sheet, the thumb below them.
+    painter.setPen(ink);
     painter.setBrush(skin);
-    painter.drawPath(thumb);
-    painter.setBrush(QColor(255, 230, 220));
-    painter.setPen(QPen(QColor(180, 120, 100), line * 0.6));
-    if (size > 16)
-        painter.drawEllipse(QRectF(16.5, 16.2, 2.6, 2.4));
+    const QList<QPointF> fingers = small ? QList<QPointF>{{14.0, 15.5}, {14.0, 20.5}}
+                                         : QList<QPointF>{{13.0, 14.5}, {14.0, 18.0}, {13.5, 21.5}};
+    const double thickness = small ? 5.0 : 3.8;
+    for (const QPointF &finger : fingers)
+        painter.drawRoundedRect(QRectF(5.5, finger.y() - thickness / 2, finger.x() - 5.5, thickness), thickness / 2, thickness / 2);
+    painter.drawRoundedRect(QRectF(3.5, 23.5, 8.5, 3.6), 1.8, 1.8);
     return image;
 }
 
