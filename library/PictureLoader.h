@@ -18,8 +18,8 @@ struct PreparedPicture {
 
 // The one place picture files are read. Decodes straight to the requested size (stretched,
 // aspect ratio not kept), honours the EXIF orientation, and refuses damaged or huge files
-// without allocating for them. The last preparation is kept, keyed by path, file size and
-// modification time, so a picture previewed in the chooser starts its game without a second decode.
+// without allocating for them. The last preparation is kept, keyed by path, requested size, file size
+// and modification time, so a picture previewed in the chooser starts its game without a second decode.
 namespace PictureLoader {
 
 // size is in device pixels; the image comes back exactly that size, in Format_RGB32
