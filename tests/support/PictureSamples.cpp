@@ -1,0 +1,195 @@
+#include "PictureSamples.h"
+
+#include <QBuffer>
+#include <QImageWriter>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <functional>
+#include <turbojpeg.h>
+
+namespace {
+
+constexpr uchar Marker = 0xFF;
+constexpr uchar StartOfScan = 0xDA;
+
+// Offset of the first marker of that code after the start-of-image marker, or -1.
+qsizetype FindMarker(const QByteArray &jpeg, uchar code)
+{
+    qsizetype at = 2;
+    while (at + 4 <= jpeg.size() && uchar(jpeg[at]) == Marker) {
+        if (uchar(jpeg[at + 1]) == code)
+            return at;
+        at += 2 + (uchar(jpeg[at + 2]) << 8 | uchar(jpeg[at + 3]));
+    }
+    return -1;
+}
+
+bool IsStartOfFrame(uchar code)
+{
+    return code >= 0xC0 && code <= 0xCF && code != 0xC4 && code != 0xC8 && code != 0xCC;
+}
+
+qsizetype FrameHeader(const QByteArray &jpeg)
+{
+    for (int code = 0xC0; code <= 0xCF; ++code) {
+        if (IsStartOfFrame(uchar(code)) && FindMarker(jpeg, uchar(code)) >= 0)
+            return FindMarker(jpeg, uchar(code));
+    }
+    return -1;
+}
+
+qsizetype ScanDataStart(const QByteArray &jpeg)
+{
+    const qsizetype scan = FindMarker(jpeg, StartOfScan);
+    return scan + 2 + (uchar(jpeg[scan + 2]) << 8 | uchar(jpeg[scan + 3]));
+}
+
+QByteArray Written(const QImage &image, const char *format, const std::function<void(QImageWriter &)> &setUp = {})
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    if (setUp)
+        setUp(writer);
+    writer.write(image);
+    return bytes;
+}
+
+} // namespace
+
+namespace PictureSamples {
+
+QImage Tiles(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    QPainter painter(&image);
+    const qreal width = size.width() / 8.0, height = size.height() / 6.0;
+    for (int piece = 0; piece < 48; ++piece)
+        painter.fillRect(QRectF(piece % 8 * width, piece / 8 * height, width, height), PieceColour(piece));
+    return image;
+}
+
+QColor PieceColour(int piece)
+{
+    return QColor::fromHsv(piece * 7, 120 + piece % 4 * 40, 90 + piece / 8 * 30);
+}
+
+QByteArray Jpeg(const QImage &image, int quality)
+{
+    return Written(image, "jpeg", [quality](QImageWriter &writer) { writer.setQuality(quality); });
+}
+
+QByteArray ProgressiveJpeg(const QImage &image)
+{
+    return Written(image, "jpeg", [](QImageWriter &writer) { writer.setProgressiveScanWrite(true); });
+}
+
+QByteArray GrayscaleJpeg(const QImage &image)
+{
+    return Jpeg(image.convertToFormat(QImage::Format_Grayscale8));
+}
+
+// Qt before 6.8 cannot write CMYK, libjpeg-turbo can. The inks are stored inverted, as Photoshop
+// and libjpeg-turbo's own tools store them and as decoders expect.
+QByteArray CmykJpeg(const QImage &image)
+{
+    QByteArray cmyk(image.width() * image.height() * 4, Qt::Uninitialized);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor colour = QColor(image.pixel(x, y)).toCmyk();
+            const qsizetype at = (qsizetype(y) * image.width() + x) * 4;
+            cmyk[at] = char(255 - colour.cyan());
+            cmyk[at + 1] = char(255 - colour.magenta());
+            cmyk[at + 2] = char(255 - colour.yellow());
+            cmyk[at + 3] = char(255 - colour.black());
+        }
+    }
+    tjhandle compressor = tjInitCompress();
+    unsigned char *output = nullptr;
+    unsigned long outputSize = 0;
+    const int failed = tjCompress2(compressor, reinterpret_cast<const unsigned char *>(cmyk.constData()), image.width(),
+                                   0, image.height(), TJPF_CMYK, &output, &outputSize, TJSAMP_444, 90, 0);
+    QByteArray jpeg = failed ? QByteArray() : QByteArray(reinterpret_cast<const char *>(output), qsizetype(outputSize));
+    tjFree(output);
+    tjDestroy(compressor);
+    return jpeg;
+}
+
+QByteArray Png(const QImage &image)
+{
+    return Written(image, "png");
+}
+
+QByteArray Gif()
+{
+    static const uchar gif[] = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 0xFF, 0, 0, 0, 0, 0,
+                                0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x44, 1, 0, 0x3B};
+    return QByteArray(reinterpret_cast<const char *>(gif), sizeof gif);
+}
+
+QByteArray WithClaimedSize(QByteArray jpeg, QSize size)
+{
+    const qsizetype frame = FrameHeader(jpeg);
+    jpeg[frame + 5] = char(size.height() >> 8);
+    jpeg[frame + 6] = char(size.height());
+    jpeg[frame + 7] = char(size.width() >> 8);
+    jpeg[frame + 8] = char(size.width());
+    return jpeg;
+}
+
+QByteArray CutAfterHeader(const QByteArray &jpeg)
+{
+    return jpeg.left(ScanDataStart(jpeg));
+}
+
+QByteArray CutMidScan(const QByteArray &jpeg)
+{
+    return jpeg.left(jpeg.size() / 2);
+}
+
+QByteArray WithCorruptScan(QByteArray jpeg)
+{
+    const qsizetype start = ScanDataStart(jpeg);
+    QRandomGenerator random(7);
+    for (qsizetype at = start + (jpeg.size() - start) / 3; at < start + (jpeg.size() - start) / 2; ++at)
+        jpeg[at] = char(random.bounded(0xFF));
+    return jpeg;
+}
+
+QByteArray RandomBytes(int count)
+{
+    QByteArray bytes(count, Qt::Uninitialized);
+    QRandomGenerator random(42);
+    for (char &byte : bytes)
+        byte = char(random.bounded(256));
+    return bytes;
+}
+
+QList<Sample> All()
+{
+    const QImage tiles = Tiles(QSize(640, 480));
+    const QByteArray jpeg = Jpeg(tiles);
+    const QColor topLeft = PieceColour(0);
+    const QColor green(0, 150, 40);
+    QImage onePixel(1, 1, QImage::Format_RGB32);
+    onePixel.fill(green);
+    return {
+        {QStringLiteral("baseline.jpg"), jpeg, topLeft},
+        {QStringLiteral("random-bytes.jpg"), RandomBytes(4096), {}},
+        {QStringLiteral("empty.jpg"), QByteArray(), {}},
+        {QStringLiteral("cut-after-header.jpg"), CutAfterHeader(jpeg), {}},
+        {QStringLiteral("cut-mid-scan.jpg"), CutMidScan(jpeg), topLeft},
+        {QStringLiteral("corrupt-scan.jpg"), WithCorruptScan(jpeg), topLeft},
+        {QStringLiteral("progressive.jpg"), ProgressiveJpeg(tiles), topLeft},
+        {QStringLiteral("grayscale.jpg"), GrayscaleJpeg(tiles), QColor::fromRgb(qGray(topLeft.rgb()), qGray(topLeft.rgb()), qGray(topLeft.rgb()))},
+        {QStringLiteral("cmyk.jpg"), CmykJpeg(Tiles()), topLeft},
+        {QStringLiteral("one-pixel.jpg"), Jpeg(onePixel), green},
+        {QStringLiteral("claims-65500x65500.jpg"), WithClaimedSize(jpeg, QSize(65500, 65500)), {}},
+        {QStringLiteral("claims-0x0.jpg"), WithClaimedSize(jpeg, QSize(0, 0)), {}},
+        {QStringLiteral("png-inside.jpg"), Png(tiles), topLeft},
+        {QStringLiteral("gif-inside.jpg"), Gif(), Qt::red},
+    };
+}
+
+} // namespace PictureSamples

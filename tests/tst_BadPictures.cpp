@@ -1,0 +1,357 @@
+#include "library/PictureLoader.h"
+#include "library/basFunctions.h"
+#include "library/frmSelectImage.h"
+#include "support/ModalAnswerer.h"
+#include "support/PictureSamples.h"
+#include "windows/PictureCell.h"
+#include "windows/frmMain.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+#include <sys/stat.h>
+
+namespace {
+
+const QString GoodPicture = QStringLiteral("good.jpg");
+constexpr int AnswerTime = 1000;
+
+// Everything a refused picture must leave as it was.
+struct GameState {
+    std::array<int, board::Cells> pieceAt;
+    std::array<int, board::Cells> solvedPieceAt;
+    int tickCount, timeLeft;
+    bool timerEnabled, timerActive, picplayVisible, cellsVisible, resultVisible;
+    std::string resultText;
+    float barMin, barMax, barValue;
+    int shownMin, shownMax, shownValue;
+    QImage picture;
+    QList<QImage> cells;
+
+    bool operator==(const GameState &) const = default;
+};
+
+GameState StateOf(const frmMain &window)
+{
+    const board::GameFlow &game = window.Game;
+    GameState state{game.board.PieceAt, game.board.SolvedPieceAt, game.TickCount, game.TimeLeft,
+                    game.TimerEnabled, window.Timer1->isActive(), !window.picplay->isHidden(),
+                    !window.PicArr[0]->isHidden(), !window.lblGameResult->isHidden(), game.ResultText,
+                    game.ProgressBar1.Min, game.ProgressBar1.Max, game.ProgressBar1.Value,
+                    window.ProgressBar1->minimum(), window.ProgressBar1->maximum(), window.ProgressBar1->value(),
+                    window.picplay->Picture(), {}};
+    for (const PictureCell *cell : window.PicArr)
+        state.cells += cell->Picture();
+    return state;
+}
+
+int RowOf(const frmSelectImage &chooser, const QString &fileName)
+{
+    for (int row = 0; row < chooser.List1->count(); ++row) {
+        if (chooser.List(row) == fileName)
+            return row;
+    }
+    return -1;
+}
+
+QStringList Entries(const frmSelectImage &chooser)
+{
+    QStringList names;
+    for (int row = 0; row < chooser.List1->count(); ++row)
+        names += chooser.List(row);
+    return names;
+}
+
+// Selects the entry and waits for the preview it causes; false if none came within the answer time.
+bool Preview(frmSelectImage &chooser, const QString &fileName)
+{
+    QSignalSpy previewChanged(&chooser, &frmSelectImage::PreviewChanged);
+    chooser.List1->setCurrentRow(RowOf(chooser, fileName));
+    return previewChanged.wait(AnswerTime);
+}
+
+// Within what JPEG's rounding moves a flat colour.
+bool IsNear(QRgb pixel, QColor expected)
+{
+    return qAbs(qRed(pixel) - expected.red()) <= 8 && qAbs(qGreen(pixel) - expected.green()) <= 8
+        && qAbs(qBlue(pixel) - expected.blue()) <= 8;
+}
+
+bool ShowsPicture(const frmSelectImage &chooser)
+{
+    return !chooser.picplay->pixmap().isNull();
+}
+
+} // namespace
+
+class tst_BadPictures : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    // Each kind of file either plays or is refused within a second, with a cleared preview and a
+    // warning naming it, leaving the game exactly as it was; chooser and New Game go on working.
+    void playsOrRefusesEachFile_data();
+    void playsOrRefusesEachFile();
+    // Folders, hidden files, FIFOs and dangling links named *.jpg are not offered, and opening one anyway is refused at once.
+    void offersOnlyOrdinaryFiles();
+    // A picture deleted after the listing is refused, whether before or after its preview.
+    void pictureDeletedAfterListing();
+    // Names with spaces, letters beyond ASCII or a newline are listed, previewed and played as they are.
+    void awkwardNamesPlay_data();
+    void awkwardNamesPlay();
+    // Without a picture folder the list is empty, and OK starts nothing.
+    void missingFolderStartsNothing();
+    // A folder of 5,000 pictures is listed whole, and its last picture previews and plays.
+    void thousandsOfPictures();
+
+private:
+    QString PathOf(const QString &name) const { return JoinPath(ImageFolder, name); }
+    void Write(const QString &name, const QByteArray &content) const;
+    // New Game answered by the choice; the state is taken once the chooser is up.
+    QStringList NewGame(const ModalAnswerer::Choice &choice, GameState *paused = nullptr);
+    void ExpectRefused(const QString &name, const QString &reason, const ModalAnswerer::Choice &choice);
+    void ExpectPlays(const QString &name);
+
+    std::unique_ptr<QTemporaryDir> root;
+    std::unique_ptr<frmMain> window;
+};
+
+// A game in play, one exchange made and some time used, so there is a state to keep.
+void tst_BadPictures::init()
+{
+    PictureLoader::ClearCache();
+    root = std::make_unique<QTemporaryDir>();
+    QVERIFY(QDir(root->path()).mkdir(QStringLiteral("images")));
+    window = std::make_unique<frmMain>();
+    ImageFolder = JoinPath(root->path(), QStringLiteral("images"));
+    // The tests drive the clock themselves.
+    window->Timer1->setInterval(24 * 60 * 60 * 1000);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+
+    Write(GoodPicture, PictureSamples::Jpeg(PictureSamples::Tiles()));
+    window->PicturePath = PathOf(GoodPicture);
+    window->StartGame();
+    for (int tick = 0; tick < 75; ++tick)
+        window->Timer1_Timer();
+    window->PicArr_DragDrop(1, window->PicArr[0], 20, 20);
+    QVERIFY(window->Game.CellsVisible);
+    QCOMPARE(window->Game.TimeLeft, 248);
+}
+
+void tst_BadPictures::cleanup()
+{
+    window.reset();
+    root.reset();
+    PictureLoader::ClearCache();
+}
+
+void tst_BadPictures::Write(const QString &name, const QByteArray &content) const
+{
+    QFile file(PathOf(name));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(content), content.size());
+}
+
+QStringList tst_BadPictures::NewGame(const ModalAnswerer::Choice &choice, GameState *paused)
+{
+    ModalAnswerer answerer([&](frmSelectImage &chooser) {
+        if (paused)
+            *paused = StateOf(*window);
+        choice(chooser);
+    });
+    window->cmdNewGame_Click();
+    return answerer.ChoosersAnswered == 1 ? answerer.Messages : QStringList{QStringLiteral("no chooser")};
+}
+
+void tst_BadPictures::ExpectRefused(const QString &name, const QString &reason, const ModalAnswerer::Choice &choice)
+{
+    GameState paused;
+    const QStringList messages = NewGame(choice, &paused);
+    QCOMPARE(messages.size(), 1);
+    QVERIFY2(messages[0].contains(QLatin1Char('"') + name + QLatin1Char('"')), qPrintable(messages[0]));
+    QVERIFY2(messages[0].contains(reason), qPrintable(messages[0]));
+    QVERIFY(!paused.timerEnabled);
+    QVERIFY(StateOf(*window) == paused);
+}
+
+void tst_BadPictures::ExpectPlays(const QString &name)
+{
+    QCOMPARE(NewGame(ModalAnswerer::Pick(name)), QStringList());
+    QCOMPARE(window->PicturePath, PathOf(name));
+    QVERIFY(window->Game.TimerEnabled);
+    QVERIFY(window->Timer1->isActive());
+    QCOMPARE(window->Game.TickCount, 0);
+    QVERIFY(window->picplay->isVisible());
+    QCOMPARE(window->picplay->Picture().size(), QSize(320, 240) * window->devicePixelRatio());
+}
+
+void tst_BadPictures::playsOrRefusesEachFile_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QColor>("shows");
+    for (const PictureSamples::Sample &sample : PictureSamples::All())
+        QTest::newRow(qPrintable(sample.name)) << sample.name << sample.content << sample.shows;
+}
+
+void tst_BadPictures::playsOrRefusesEachFile()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(QColor, shows);
+    const bool plays = shows.isValid();
+    Write(name, content);
+
+    QElapsedTimer clock;
+    clock.start();
+    const PreparedPicture prepared = PictureLoader::Prepare(PathOf(name), QSize(320, 240));
+    QVERIFY2(clock.elapsed() < AnswerTime, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(prepared.ok(), plays);
+    QCOMPARE(prepared.error.isEmpty(), plays);
+    if (plays)
+        QVERIFY2(IsNear(prepared.image.pixel(20, 20), shows), qPrintable(QColor(prepared.image.pixel(20, 20)).name()));
+    PictureLoader::ClearCache();
+
+    {
+        frmSelectImage chooser;
+        QVERIFY(Preview(chooser, name));
+        QCOMPARE(ShowsPicture(chooser), plays);
+        if (!plays)
+            QCOMPARE(chooser.picplay->toolTip(), prepared.error);
+        QVERIFY(Preview(chooser, GoodPicture));
+        QVERIFY(ShowsPicture(chooser));
+    }
+    PictureLoader::ClearCache();
+
+    if (plays) {
+        ExpectPlays(name);
+        QVERIFY(IsNear(window->picplay->Picture().pixel(20, 20), shows));
+    } else
+        ExpectRefused(name, prepared.error, ModalAnswerer::Pick(name));
+    ExpectPlays(GoodPicture);
+}
+
+void tst_BadPictures::offersOnlyOrdinaryFiles()
+{
+    const QStringList notOffered = {QStringLiteral("folder.jpg"), QStringLiteral("dangling.jpg"),
+                                    QStringLiteral("fifo.jpg")};
+    QVERIFY(QDir(ImageFolder).mkdir(notOffered[0]));
+    QVERIFY(QFile::link(PathOf(QStringLiteral("gone.jpg")), PathOf(notOffered[1])));
+    QCOMPARE(mkfifo(QFile::encodeName(PathOf(notOffered[2])).constData(), 0600), 0);
+    Write(QStringLiteral(".hidden.jpg"), PictureSamples::Jpeg(PictureSamples::Tiles()));
+    QVERIFY(QFile::link(PathOf(GoodPicture), PathOf(QStringLiteral("link.jpg"))));
+
+    QStringList offered;
+    NewGame([&](frmSelectImage &chooser) {
+        offered = Entries(chooser);
+        chooser.cmdCancel->click();
+    });
+    QCOMPARE(offered, (QStringList{GoodPicture, QStringLiteral("link.jpg")}));
+
+    for (const QString &name : notOffered) {
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(!PictureLoader::Prepare(PathOf(name), QSize(320, 240)).ok());
+        QVERIFY2(clock.elapsed() < AnswerTime, qPrintable(name));
+    }
+    ExpectPlays(QStringLiteral("link.jpg"));
+}
+
+void tst_BadPictures::pictureDeletedAfterListing()
+{
+    const QString name = QStringLiteral("doomed.jpg");
+    const QByteArray content = PictureSamples::Jpeg(PictureSamples::Tiles());
+    Write(name, content);
+    ExpectRefused(name, QStringLiteral("does not exist"), [&](frmSelectImage &chooser) {
+        QVERIFY(QFile::remove(PathOf(name)));
+        ModalAnswerer::Pick(name)(chooser);
+    });
+
+    Write(name, content);
+    bool previewed = false;
+    ExpectRefused(name, QStringLiteral("does not exist"), [&](frmSelectImage &chooser) {
+        QObject::connect(&chooser, &frmSelectImage::PreviewChanged, &chooser, [&] {
+            previewed = ShowsPicture(chooser);
+            QFile::remove(PathOf(name));
+            chooser.cmdOK->click();
+        });
+        chooser.List1->setCurrentRow(RowOf(chooser, name));
+    });
+    QVERIFY(previewed);
+    ExpectPlays(GoodPicture);
+}
+
+void tst_BadPictures::awkwardNamesPlay_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("spaces") << QStringLiteral("  a picture with spaces .jpg");
+    QTest::newRow("beyond ASCII") << QStringLiteral("Ærøskøbing – 海辺の町 – Ελλάδα.jpg");
+    QTest::newRow("newline") << QStringLiteral("two\nlines.jpg");
+}
+
+void tst_BadPictures::awkwardNamesPlay()
+{
+    QFETCH(QString, name);
+    Write(name, PictureSamples::Jpeg(PictureSamples::Tiles()));
+    {
+        frmSelectImage chooser;
+        const int row = RowOf(chooser, name);
+        QVERIFY(row >= 0);
+        QVERIFY(!chooser.List1->item(row)->text().contains(QLatin1Char('\n')));
+        QVERIFY(Preview(chooser, name));
+        QVERIFY(ShowsPicture(chooser));
+    }
+    ExpectPlays(name);
+}
+
+void tst_BadPictures::missingFolderStartsNothing()
+{
+    ImageFolder = JoinPath(root->path(), QStringLiteral("no such folder"));
+    GameState paused;
+    int entries = -1;
+    const QStringList messages = NewGame(
+        [&](frmSelectImage &chooser) {
+            entries = chooser.List1->count();
+            chooser.cmdOK->click();
+        },
+        &paused);
+    QCOMPARE(entries, 0);
+    QCOMPARE(messages, QStringList());
+    QVERIFY(StateOf(*window) == paused);
+}
+
+void tst_BadPictures::thousandsOfPictures()
+{
+    const QByteArray content = PictureSamples::Jpeg(PictureSamples::Tiles(QSize(64, 48)));
+    for (int n = 0; n < 5000; ++n)
+        Write(QStringLiteral("picture %1.jpg").arg(n, 4, 10, QLatin1Char('0')), content);
+    const QString last = QStringLiteral("picture 4999.jpg");
+
+    QElapsedTimer clock;
+    clock.start();
+    frmSelectImage chooser;
+    const qint64 listing = clock.elapsed();
+    QVERIFY2(listing < AnswerTime, qPrintable(QString::number(listing)));
+    QCOMPARE(chooser.List1->count(), 5001);
+    QCOMPARE(chooser.List(0), GoodPicture);
+    QCOMPARE(chooser.List(5000), last);
+    QVERIFY(Preview(chooser, last));
+    QVERIFY(ShowsPicture(chooser));
+    ExpectPlays(last);
+}
+
+QTEST_MAIN(tst_BadPictures)
+#include "tst_BadPictures.moc"
