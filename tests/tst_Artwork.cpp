@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QImage>
+#include <QSet>
 #include <QTest>
 
 #include <algorithm>
@@ -15,6 +16,8 @@ private slots:
     void resourcesLoadAtTheirSizes();
     void buttonIconsHaveTransparentCorners_data();
     void buttonIconsHaveTransparentCorners();
+    void commandIconsKeepToSixteenColours_data();
+    void commandIconsKeepToSixteenColours();
     void tickAndCrossUseOpaqueGreyWithoutHalo_data();
     void tickAndCrossUseOpaqueGreyWithoutHalo();
     void themeIconsAreDrawnAtEverySize_data();
@@ -124,6 +127,31 @@ void tst_Artwork::buttonIconsHaveTransparentCorners()
             opaque += qAlpha(image.pixel(x, y)) > 128;
     }
     QVERIFY2(opaque * 5 > image.width() * image.height(), "the motif is too small to be seen");
+}
+
+void tst_Artwork::commandIconsKeepToSixteenColours_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::newRow("new game and window icon") << ":/art/tilora.png";
+    QTest::newRow("about icon") << ":/art/about.png";
+    QTest::newRow("exit icon") << ":/art/exit.png";
+}
+
+// The command buttons' faces are 16-colour icons: few colours, and every pixel either shown or not.
+void tst_Artwork::commandIconsKeepToSixteenColours()
+{
+    QFETCH(QString, path);
+    const QImage image = QImage(path).convertToFormat(QImage::Format_ARGB32);
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            QVERIFY(qAlpha(pixel) == 0 || qAlpha(pixel) == 255);
+            if (qAlpha(pixel) == 255)
+                colours.insert(pixel);
+        }
+    }
+    QVERIFY2(colours.size() >= 3 && colours.size() <= 16, qPrintable(QString::number(colours.size())));
 }
 
 void tst_Artwork::tickAndCrossUseOpaqueGreyWithoutHalo_data()

@@ -6,6 +6,8 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <algorithm>
+
 namespace {
 
 // The small icons keep to a 16-colour palette: seven tile colours, their
@@ -17,9 +19,11 @@ const QRgb tileShades[7] = {qRgb(140, 20, 30), qRgb(168, 78, 10), qRgb(176, 132,
 const QRgb highlight = qRgb(255, 255, 255);
 const QRgb outline = qRgb(24, 24, 36);
 
+// The large icons take the small icon's colours, shaded a little per tile so
+// that tiles on one diagonal are not quite alike.
 QColor tileHue(int row, int column)
 {
-    return QColor::fromHsvF(0.8 * (column + row * 0.8) / 5.4, 0.78, 0.96);
+    return QColor(tileColours[row + column]).lighter(100 + (column - row) * 5);
 }
 
 }
@@ -118,12 +122,12 @@ void IconArt::paintPolishedGrid(QPainter &painter, double size, bool liftOneTile
     if (liftOneTile) {
         // The lifted tile is the one being dragged: raised, turned and casting a shadow.
         const QRectF home = tileRect(liftedRow, liftedColumn);
-        painter.translate(home.center() + QPointF(unit * 3.5, unit * 3.5));
+        painter.translate(home.center() - QPointF(unit * 2.5, unit * 2.5));
         painter.rotate(-12);
         const QRectF lifted(-tile * 0.56, -tile * 0.56, tile * 1.12, tile * 1.12);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(0, 0, 0, 90));
-        painter.drawRoundedRect(lifted.translated(unit * 2, unit * 3), tile * 0.22, tile * 0.22);
+        painter.setBrush(QColor(0, 0, 0, 110));
+        painter.drawRoundedRect(lifted.translated(unit * 3, unit * 4), tile * 0.22, tile * 0.22);
         paintTile(lifted, tileHue(liftedRow, liftedColumn));
     }
     painter.restore();
@@ -146,16 +150,15 @@ QImage IconArt::questionMark()
     fit.scale(scale, scale);
     fit.translate(-bounds.center().x(), -bounds.center().y());
     glyph = fit.map(glyph);
+    // A darker copy underneath gives the mark some depth within the palette.
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(60, 40, 0, 110));
-    painter.drawPath(glyph.translated(1.2, 1.2));
-    QLinearGradient gold(0, 2, 0, 30);
-    gold.setColorAt(0, QColor(255, 246, 120));
-    gold.setColorAt(1, QColor(244, 188, 0));
-    painter.setPen(QPen(QColor(120, 76, 0), 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(gold);
+    painter.setBrush(QColor(tileShades[2]));
+    painter.drawPath(glyph.translated(1.5, 1.5));
+    painter.setPen(QPen(QColor(outline), 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(QColor(tileColours[2]));
     painter.drawPath(glyph);
-    return image;
+    painter.end();
+    return inPalette(image, {tileColours[2], tileShades[2], outline});
 }
 
 QImage IconArt::exitArrow()
@@ -165,12 +168,12 @@ QImage IconArt::exitArrow()
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         const QPolygonF arrow({{0.5, 8.5}, {18.5, 8.5}, {18.5, 1.5}, {31.5, 16}, {18.5, 30.5}, {18.5, 23.5}, {0.5, 23.5}});
-        QLinearGradient red(0, 2, 0, 30);
-        red.setColorAt(0, QColor(250, 84, 70));
-        red.setColorAt(1, QColor(186, 20, 20));
-        painter.setPen(QPen(QColor(96, 0, 0), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        painter.setBrush(red);
+        painter.setPen(QPen(QColor(outline), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.setBrush(QColor(tileShades[0]));
         painter.drawPolygon(arrow);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(tileColours[0]));
+        painter.drawPolygon(arrow.translated(-0.5, -0.5).intersected(arrow.translated(-1.5, -1.5)));
     }
     static const char *const letters[] = {
         "####.#...#.###.#####",
@@ -181,9 +184,9 @@ QImage IconArt::exitArrow()
         "#....#...#..#....#..",
         "####.#...#.###...#..",
     };
-    paintPixelText(image, 3, 13, letters, 7, qRgb(110, 0, 0));
-    paintPixelText(image, 2, 12, letters, 7, qRgb(255, 255, 255));
-    return image;
+    paintPixelText(image, 3, 13, letters, 7, tileShades[0]);
+    paintPixelText(image, 2, 12, letters, 7, highlight);
+    return inPalette(image, {tileColours[0], tileShades[0], highlight, outline});
 }
 
 void IconArt::paintPixelText(QImage &image, int left, int top, const char *const glyphs[], int count, QRgb colour)
@@ -286,6 +289,31 @@ QImage IconArt::cross()
     painter.drawLine(up);
     painter.end();
     return onGrey(shape);
+}
+
+QImage IconArt::inPalette(const QImage &image, const QList<QRgb> &palette)
+{
+    // Each icon keeps to a few entries of the shared 16 colours, so antialiased
+    // edges snap to the colours either side of them and never to a stray hue.
+    QImage result = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < result.height(); ++y) {
+        for (int x = 0; x < result.width(); ++x) {
+            const QRgb pixel = result.pixel(x, y);
+            if (qAlpha(pixel) < 128) {
+                result.setPixel(x, y, 0);
+                continue;
+            }
+            const auto distance = [pixel](QRgb colour) {
+                const int r = qRed(pixel) - qRed(colour);
+                const int g = qGreen(pixel) - qGreen(colour);
+                const int b = qBlue(pixel) - qBlue(colour);
+                return r * r + g * g + b * b;
+            };
+            result.setPixel(x, y, *std::min_element(palette.begin(), palette.end(),
+                                                    [&](QRgb a, QRgb b) { return distance(a) < distance(b); }));
+        }
+    }
+    return result;
 }
 
 QImage IconArt::onGrey(const QImage &shape)

@@ -22,5 +22,6 @@ private:
     static QImage canvas(int size);
     static QImage crispGrid(int size);
     static void paintPixelText(QImage &image, int left, int top, const char *const glyphs[], int count, QRgb colour);
+    static QImage inPalette(const QImage &image, const QList<QRgb> &palette);
     static QImage onGrey(const QImage &shape);
 };
