@@ -462,17 +462,22 @@ void Compositions::paintFruit(QPainter &painter, QPointF centre, double radius, 
 
 void Compositions::paintGrapes(QPainter &painter, QPointF top, double size, SeededRandom &random)
 {
+    painter.setPen(QPen(QColor(90, 70, 30), size * 0.3, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(top + QPointF(0, -size * 0.2), top + QPointF(size * 0.4, -size * 1.4));
     for (int row = 0; row < 6; ++row) {
-        const int count = 6 - row;
+        const int count = std::max(1, 5 - row + (row < 2 ? 1 : 0));
         for (int i = 0; i < count; ++i) {
-            const QPointF centre = top + QPointF((i - (count - 1) / 2.0) * size * 1.6 + random.uniform(-3, 3), row * size * 1.4);
-            QRadialGradient berry(centre + QPointF(-size * 0.3, -size * 0.3), size * 1.3);
+            // Berries hang loosely, so the bunch tapers without forming a neat triangle.
+            const double radius = size * random.uniform(0.85, 1.1);
+            const QPointF centre = top + QPointF((i - (count - 1) / 2.0) * size * 1.55 + random.uniform(-0.35, 0.35) * size,
+                                                 row * size * 1.35 + random.uniform(-0.3, 0.3) * size);
+            QRadialGradient berry(centre + QPointF(-radius * 0.3, -radius * 0.3), radius * 1.3);
             berry.setColorAt(0, QColor(190, 130, 200));
             berry.setColorAt(0.4, QColor(110, 40, 120));
             berry.setColorAt(1, QColor(40, 10, 50));
             painter.setPen(QPen(QColor(40, 10, 40), 1));
             painter.setBrush(berry);
-            painter.drawEllipse(centre, size, size);
+            painter.drawEllipse(centre, radius, radius);
         }
     }
 }
