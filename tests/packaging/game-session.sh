@@ -1,8 +1,12 @@
 # Sourced by the packaging tests and scripts/screenshots: a private X server and the few
-# steps of driving the game through it. Callers set `work` to a scratch folder first.
+# steps of driving the game through it. Callers set `work` to a scratch folder first, and
+# `scale` to the QT_SCALE_FACTOR the game runs with, if any.
+scale=${scale:-1}
 
-# Where the whole picture sits in the main window's client area.
-readonly play_area=320x240+14+16
+# Where the whole picture sits in the main window, in screen pixels.
+play_area() {
+    echo "$((320 * scale))x$((240 * scale))+$((14 * scale))+$((16 * scale))"
+}
 
 # Starts Xvfb on a free display and exports DISPLAY once the server accepts clients.
 start_x_server() {
@@ -38,15 +42,15 @@ focus_window() {
     xdotool windowfocus --sync "$1"
 }
 
-# Clicks at x, y of a window's client area.
+# Clicks at x, y of a window's client area, in the window's own pixels.
 click_in_window() {
     local window=$1 x=$2 y=$3 WINDOW X Y WIDTH HEIGHT SCREEN
     eval "$(xdotool getwindowgeometry --shell "$window")"
-    xdotool mousemove --sync $((X + x)) $((Y + y)) click 1
+    xdotool mousemove --sync $((X + x * scale)) $((Y + y * scale)) click 1
 }
 
 # Starts the program from a folder where no images/ lies and waits for its main window,
-# which it leaves focused in main_window.
+# which it leaves focused in main_window; keeps the idle play area in idle.png.
 start_game() {
     (cd / && exec "$@") >"$work/game.log" 2>&1 &
     game_pid=$!
@@ -57,6 +61,11 @@ start_game() {
         return 1
     fi
     focus_window "$main_window"
+    capture_play_area "$work/idle.png"
+}
+
+capture_play_area() {
+    import -window "$main_window" -crop "$(play_area)" +repage "$1"
 }
 
 # New Game by its shortcut, then the first picture of the chooser and OK by Enter.
@@ -71,23 +80,26 @@ choose_first_picture() {
     focus_window "$main_window"
 }
 
-# Succeeds, printing the picture's name, once the whole picture shows one of the JPEGs
-# of folder $1 (stretched as the game stretches it); gives up after $2 seconds.
+# Succeeds, printing the picture's name, when the play area leaves its idle picture for
+# one of the JPEGs of folder $1 (stretched as the game stretches it); waits up to $2
+# seconds. Only the wait for the change is hurried: the preview lasts five seconds.
 wait_for_picture_from() {
     local folder=$1 seconds=${2:-10} picture
-    mkdir -p "$work/expected"
-    for picture in "$folder"/*.jpg; do
-        convert "$picture" -resize '320x240!' "$work/expected/$(basename "$picture" .jpg).png"
+    for _ in $(seq $((seconds * 10))); do
+        capture_play_area "$work/shown.png"
+        if [ "$(difference "$work/shown.png" "$work/idle.png")" -ge 10 ]; then
+            sleep 0.3
+            capture_play_area "$work/shown.png"
+            break
+        fi
+        sleep 0.1
     done
-    for _ in $(seq $((seconds * 5))); do
-        import -window "$main_window" -crop "$play_area" +repage "$work/shown.png"
-        for picture in "$work"/expected/*.png; do
-            if [ "$(difference "$work/shown.png" "$picture")" -lt 10 ]; then
-                basename "$picture" .png
-                return 0
-            fi
-        done
-        sleep 0.2
+    for picture in "$folder"/*.jpg; do
+        convert "$picture" -resize "$((320 * scale))x$((240 * scale))!" "$work/expected.png"
+        if [ "$(difference "$work/shown.png" "$work/expected.png")" -lt 10 ]; then
+            basename "$picture" .jpg
+            return 0
+        fi
     done
     echo "The game never showed a picture from $folder" >&2
     return 1
