@@ -18,8 +18,9 @@ fail() { echo "$*" >&2; exit 1; }
 [ -x "$usr/lib/tilora/tilora" ] || fail "no executable in lib/tilora"
 diff <(cd "$source_dir/images" && ls ./*.jpg) <(cd "$usr/lib/tilora/images" && ls ./*.jpg) \
     || fail "lib/tilora/images does not hold exactly the sample pictures"
-[ -f "$usr/share/applications/$app_id.desktop" ] || fail "desktop entry not installed"
-[ -f "$usr/share/metainfo/$app_id.metainfo.xml" ] || fail "metainfo not installed"
+# Also finds the desktop entry that the metainfo launches.
+appstreamcli validate-tree --no-net "$work/root" >"$work/validate.log" \
+    || { cat "$work/validate.log" >&2; fail "the installed metainfo and desktop entry do not agree"; }
 for size in 16 32 48 64 128 256; do
     icon="$usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png"
     [ "$(identify -format '%wx%h' "$icon")" = "${size}x${size}" ] || fail "$icon is not ${size}x${size}"
