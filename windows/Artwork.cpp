@@ -1,11 +1,14 @@
 #include "windows/Artwork.h"
 
 #include <QBitmap>
+#include <QHash>
 #include <QImage>
 
 namespace Artwork {
 
-QIcon ButtonFace(const QString &resource)
+namespace {
+
+QIcon MakeButtonFace(const QString &resource)
 {
     QImage face(resource);
     if (!face.hasAlphaChannel()) {
@@ -16,9 +19,23 @@ QIcon ButtonFace(const QString &resource)
     return QIcon(QPixmap::fromImage(face));
 }
 
+} // namespace
+
+// Each icon is made once: a fresh one for every dialog would have its drawings cached anew each
+// time, and the program's memory would grow by some 10 KB a game until Qt's pixmap cache is full.
+QIcon ButtonFace(const QString &resource)
+{
+    static QHash<QString, QIcon> faces;
+    QIcon &face = faces[resource];
+    if (face.isNull())
+        face = MakeButtonFace(resource);
+    return face;
+}
+
 QIcon WindowIcon()
 {
-    return QIcon(QStringLiteral(":/art/tilora.png"));
+    static const QIcon icon(QStringLiteral(":/art/tilora.png"));
+    return icon;
 }
 
 QCursor DragCursor()
