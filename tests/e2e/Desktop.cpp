@@ -63,12 +63,25 @@ QImage Desktop::Screenshot() const
 
 QRect Desktop::Window(const QString &title) const
 {
-    const QByteArray shell = Run(QStringLiteral("xdotool"),
-                                 {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                                  ExactTitle(title), QStringLiteral("getwindowgeometry"), QStringLiteral("--shell")});
-    if (!shell.contains("WINDOW="))
-        return {};
-    return QRect(ShellValue(shell, "X"), ShellValue(shell, "Y"), ShellValue(shell, "WIDTH"), ShellValue(shell, "HEIGHT"));
+    const QList<QRect> windows = Windows(title);
+    return windows.isEmpty() ? QRect() : windows.first();
+}
+
+QList<QRect> Desktop::Windows(const QString &title) const
+{
+    const QByteArray found = Run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                                             QStringLiteral("--name"), ExactTitle(title)});
+    QList<QRect> windows;
+    for (const QByteArray &id : found.split('\n')) {
+        if (id.isEmpty())
+            continue;
+        const QByteArray shell = Run(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"),
+                                                                 QStringLiteral("--shell"), QString::fromLatin1(id)});
+        if (shell.contains("WINDOW="))
+            windows += QRect(ShellValue(shell, "X"), ShellValue(shell, "Y"), ShellValue(shell, "WIDTH"),
+                             ShellValue(shell, "HEIGHT"));
+    }
+    return windows;
 }
 
 void Desktop::Click(QPoint at) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
 #include <QPoint>
 #include <QProcessEnvironment>
 #include <QRect>
@@ -16,6 +17,8 @@ public:
     QImage Screenshot() const;
     // Where the visible window with exactly this title lies on the screen; empty when there is none.
     QRect Window(const QString &title) const;
+    // Every visible window with exactly this title.
+    QList<QRect> Windows(const QString &title) const;
 
     void Click(QPoint at) const;
     // Presses the left button at from, moves to to and releases it there.

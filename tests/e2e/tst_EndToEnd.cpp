@@ -82,6 +82,16 @@ bool IsNavy(QRgb pixel)
     return qRed(pixel) < 40 && qGreen(pixel) < 40 && qBlue(pixel) > 90 && qBlue(pixel) < 170;
 }
 
+int ColourfulPixels(const QImage &shot, const QRect &region)
+{
+    int colourful = 0;
+    for (int y = region.top(); y <= region.bottom(); ++y) {
+        for (int x = region.left(); x <= region.right(); ++x)
+            colourful += QColor(shot.pixel(x, y)).hsvSaturation() > 60;
+    }
+    return colourful;
+}
+
 // Centred to the pixel: an odd width leaves half a pixel to one side.
 bool IsCentred(const QRect &rect)
 {
@@ -113,6 +123,8 @@ private slots:
     void cancelledNewGamePausesPlay();
     // The About window shows what lies behind its cut-away bands, the bar runs on, and OK closes it.
     void aboutKeepsTheClockRunning();
+    // A picture that cannot be opened is named in a warning, and the paused game stays as it was.
+    void refusedPictureChangesNothing();
     // Exit during a game ends the program with status 0.
     void exitDuringAGameEndsTheProgram();
 
@@ -153,6 +165,9 @@ void tst_EndToEnd::initTestCase()
     QImage plain(320, 240, QImage::Format_RGB32);
     plain.fill(QColor(250, 140, 0));
     QVERIFY(plain.save(images.filePath(QStringLiteral("01 plain.jpg")), "JPEG", 100));
+    QFile broken(images.filePath(QStringLiteral("02 broken.jpg")));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write(QByteArray(4096, 'x'));
 }
 
 void tst_EndToEnd::init()
@@ -436,6 +451,43 @@ void tst_EndToEnd::aboutKeepsTheClockRunning()
     }
     desktop->Click(again.topLeft() + AboutOK);
     QVERIFY2(WaitFor([this] { return !desktop->Window(AboutTitle).isValid(); }, 10'000), "OK does not close About");
+    Exit();
+}
+
+void tst_EndToEnd::refusedPictureChangesNothing()
+{
+    StartGame();
+    WaitForPlay();
+    if (QTest::currentTestFailed())
+        return;
+    const QImage board = Shot();
+    desktop->Click(window.topLeft() + NewGameButton);
+    QRect chooser;
+    QVERIFY2(WaitFor([&] { return (chooser = desktop->Window(ChooserTitle)).isValid(); }, 10'000), "no chooser");
+    const QImage paused = Shot();
+    PickFirstPicture();
+    if (QTest::currentTestFailed())
+        return;
+    desktop->Key(QStringLiteral("Down"));
+    desktop->Key(QStringLiteral("Down"));
+    const QRect preview = Preview.translated(chooser.topLeft());
+    QVERIFY2(WaitFor([&] { return ColourfulPixels(Shot(), preview) == 0; }, 10'000),
+             "the preview of the broken picture is not cleared");
+
+    desktop->Click(chooser.topLeft() + ChooserOK);
+    QList<QRect> warnings;
+    QVERIFY2(WaitFor([&] { return (warnings = desktop->Windows(MainTitle)).size() == 2; }, 10'000), "no warning");
+    QVERIFY(!desktop->Window(ChooserTitle).isValid());
+    const QRect warning = warnings[0] == window ? warnings[1] : warnings[0];
+    desktop->Click(warning.center());
+    desktop->Key(QStringLiteral("Return"));
+    QVERIFY2(WaitFor([&] { return desktop->Windows(MainTitle).size() == 1; }, 10'000), "the warning stays open");
+
+    const QRect playArea(window.topLeft() + PlayArea, QSize(320, 240));
+    QImage after;
+    QVERIFY2(WaitFor([&] { return SameRegion(after = Shot(), board, playArea); }, 10'000),
+             "the board changed or is hidden");
+    QVERIFY(SameRegion(after, paused, BarOnScreen()));
     Exit();
 }
 
