@@ -8,6 +8,15 @@ namespace Artwork {
 
 namespace {
 
+// The faces are pixel art: doubled pixel for pixel they stay crisp on a 2× screen,
+// where Qt's smooth scaling would blur them.
+QIcon PixelArtIcon(const QImage &face)
+{
+    QIcon icon(QPixmap::fromImage(face));
+    icon.addPixmap(QPixmap::fromImage(face.scaled(face.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+    return icon;
+}
+
 QIcon MakeButtonFace(const QString &resource)
 {
     QImage face(resource);
@@ -16,7 +25,7 @@ QIcon MakeButtonFace(const QString &resource)
         face = face.convertToFormat(QImage::Format_ARGB32);
         face.setAlphaChannel(grey);
     }
-    return QIcon(QPixmap::fromImage(face));
+    return PixelArtIcon(face);
 }
 
 } // namespace
@@ -34,7 +43,7 @@ QIcon ButtonFace(const QString &resource)
 
 QIcon WindowIcon()
 {
-    static const QIcon icon(QStringLiteral(":/art/tilora.png"));
+    static const QIcon icon = PixelArtIcon(QImage(QStringLiteral(":/art/tilora.png")));
     return icon;
 }
 

@@ -30,6 +30,7 @@ void frmAbout::CreateControls()
     const QRect inner = Picture1->contentsRect();
     Picture1->setPixmap(QPixmap(QStringLiteral(":/art/about.jpg")).copy(QRect(QPoint(0, 0), inner.size())));
     Picture1->setAccessibleName(tr("About Tilora"));
+    Picture1->setAccessibleDescription(tr("Tilora, a picture tile puzzle. Version 1.0."));
 
     cmdOK = new QPushButton(Picture1);
     cmdOK->setGeometry(inner.x() + 282, inner.y() + 4, 53, 29);

@@ -65,9 +65,13 @@ void frmMain::CreateControls()
     font.setPointSizeF(15.75);
     font.setBold(true);
     lblGameResult->setFont(font);
-    QPalette navy = lblGameResult->palette();
-    navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
-    lblGameResult->setPalette(navy);
+    // A light fill keeps the navy text readable over dark pictures.
+    QPalette colours = lblGameResult->palette();
+    colours.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    colours.setColor(QPalette::Window, QColor(255, 250, 220));
+    lblGameResult->setPalette(colours);
+    lblGameResult->setAutoFillBackground(true);
+    lblGameResult->setMargin(4);
     lblGameResult->move(106, 106);
     lblGameResult->adjustSize();
 
