@@ -24,9 +24,14 @@ ensure_packages() {
 
 # Configures once, then builds incrementally into the given folder.
 build_tree() {
-    local dir=$1; shift
+    build_project . "$@"
+}
+
+# The same for another CMake project of the tree (the fuzzer): its folder, then the build folder.
+build_project() {
+    local source=$1 dir=$2; shift 2
     if [ ! -f "$dir/CMakeCache.txt" ]; then
-        cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+        cmake -S "$source" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
     fi
     cmake --build "$dir" --parallel "$(nproc)"
 }
