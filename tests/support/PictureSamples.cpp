@@ -12,35 +12,26 @@ namespace {
 constexpr uchar Marker = 0xFF;
 constexpr uchar StartOfScan = 0xDA;
 
-// Offset of the first marker of that code after the start-of-image marker, or -1.
-qsizetype FindMarker(const QByteArray &jpeg, uchar code)
+bool IsStartOfFrame(uchar code)
+{
+    return code >= 0xC0 && code <= 0xCF && code != 0xC4 && code != 0xC8 && code != 0xCC;
+}
+
+// Offset of the first marker segment after the start of image that the test accepts, or -1.
+qsizetype FindSegment(const QByteArray &jpeg, const std::function<bool(uchar)> &wanted)
 {
     qsizetype at = 2;
     while (at + 4 <= jpeg.size() && uchar(jpeg[at]) == Marker) {
-        if (uchar(jpeg[at + 1]) == code)
+        if (wanted(uchar(jpeg[at + 1])))
             return at;
         at += 2 + (uchar(jpeg[at + 2]) << 8 | uchar(jpeg[at + 3]));
     }
     return -1;
 }
 
-bool IsStartOfFrame(uchar code)
-{
-    return code >= 0xC0 && code <= 0xCF && code != 0xC4 && code != 0xC8 && code != 0xCC;
-}
-
-qsizetype FrameHeader(const QByteArray &jpeg)
-{
-    for (int code = 0xC0; code <= 0xCF; ++code) {
-        if (IsStartOfFrame(uchar(code)) && FindMarker(jpeg, uchar(code)) >= 0)
-            return FindMarker(jpeg, uchar(code));
-    }
-    return -1;
-}
-
 qsizetype ScanDataStart(const QByteArray &jpeg)
 {
-    const qsizetype scan = FindMarker(jpeg, StartOfScan);
+    const qsizetype scan = FindSegment(jpeg, [](uchar code) { return code == StartOfScan; });
     return scan + 2 + (uchar(jpeg[scan + 2]) << 8 | uchar(jpeg[scan + 3]));
 }
 
@@ -130,7 +121,7 @@ QByteArray Gif()
 
 QByteArray WithClaimedSize(QByteArray jpeg, QSize size)
 {
-    const qsizetype frame = FrameHeader(jpeg);
+    const qsizetype frame = FindSegment(jpeg, IsStartOfFrame);
     jpeg[frame + 5] = char(size.height() >> 8);
     jpeg[frame + 6] = char(size.height());
     jpeg[frame + 7] = char(size.width() >> 8);
