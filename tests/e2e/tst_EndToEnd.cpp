@@ -335,10 +335,11 @@ void tst_EndToEnd::playsAGameToAWin()
     QVERIFY2(WaitFor([this] { return !desktop->Window(ChooserTitle).isValid(); }, 10'000), "the chooser stays open");
 
     // The preview: the whole picture in order while the bar fills.
-    QImage shot = Shot();
-    QVERIFY(IsInOrder(Cells(shot)));
+    QImage shot;
+    QVERIFY2(WaitFor([&] { return IsInOrder(Cells(shot = Shot())); }, 10'000), "the whole picture does not show");
     const int early = BarFill(shot);
-    QVERIFY2(WaitFor([&] { return BarFill(Shot()) > early; }, 4000), "the bar does not fill during the preview");
+    // Late enough, the next change is the empty bar of play.
+    QVERIFY2(WaitFor([&] { return BarFill(Shot()) != early; }, BarStep + 5000), "the bar stands still in the preview");
 
     WaitForPlay();
     if (QTest::currentTestFailed())
@@ -440,7 +441,8 @@ void tst_EndToEnd::aboutKeepsTheClockRunning()
     }
 
     const QImage opened = shot;
-    QVERIFY2(WaitFor([&] { return !SameRegion(Shot(), opened, bar); }, 5000), "the bar stands still behind About");
+    QVERIFY2(WaitFor([&] { return !SameRegion(Shot(), opened, bar); }, BarStep + 5000),
+             "the bar stands still behind About");
 
     desktop->Click(about.topLeft() + AboutOK);
     QVERIFY2(WaitFor([this] { return !desktop->Window(AboutTitle).isValid(); }, 10'000), "OK does not close About");
