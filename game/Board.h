@@ -46,7 +46,7 @@ private:
 // Seconds since local midnight, with the fraction.
 float SecondsSinceMidnight();
 
-// r × 48 − 0.1 truncated toward zero: always 0..47, with 0 slightly favoured by design.
+// r × 48 − 0.1 truncated toward zero: always 0..47, with 0 slightly favoured on purpose.
 int DrawPosition(double r);
 
 class Board {

@@ -29,7 +29,7 @@ public:
     static constexpr int PreviewTicks = 50;
     static constexpr int TicksPerUnit = 10;
     static constexpr int PlayUnits = 250;
-    static constexpr const char *DesignText = "You Win!";
+    static constexpr const char *InitialText = "You Win!";
     static constexpr const char *WinText = "Congratulation, You Win!";
     static constexpr const char *LossText = "Sorry, You Fail!";
 
@@ -42,7 +42,7 @@ public:
     bool PicplayVisible = true;
     bool CellsVisible = false;
     bool ResultVisible = false;
-    std::string ResultText = DesignText;
+    std::string ResultText = InitialText;
     ProgressBarState ProgressBar1;
 
     // Call only once the picture is prepared, so a bad file changes nothing.

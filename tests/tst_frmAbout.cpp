@@ -11,7 +11,7 @@
 
 namespace {
 
-const QRegion DesignedShape(18, 13, 349, 84);
+const QRegion PictureBoxShape(18, 13, 349, 84);
 
 // Runs the window modally, lets `act` work inside the modal loop, and gives up after a while
 // so a window that will not close fails the test instead of hanging it.
@@ -31,7 +31,7 @@ class tst_frmAbout : public QObject {
     Q_OBJECT
 
 private slots:
-    void layoutMatchesDesign();
+    void layoutPlacesEveryControl();
     void pictureShownUnscaledAndClipped();
     void shapeIsThePictureBox();
     void shapeFollowsTheLiveControls();
@@ -40,8 +40,8 @@ private slots:
     void timersRunWhileOpen();
 };
 
-// Window and controls sit where the design puts them; OK lies on the picture box, inside its border.
-void tst_frmAbout::layoutMatchesDesign()
+// Window and controls sit where the layout puts them; OK lies on the picture box, inside its border.
+void tst_frmAbout::layoutPlacesEveryControl()
 {
     frmAbout about;
 
@@ -100,15 +100,15 @@ void tst_frmAbout::shapeIsThePictureBox()
 {
     frmAbout first;
     first.show();
-    QCOMPARE(first.mask(), DesignedShape);
+    QCOMPARE(first.mask(), PictureBoxShape);
     first.ApplyWindowShape();
     first.ApplyWindowShape();
-    QCOMPARE(first.mask(), DesignedShape);
+    QCOMPARE(first.mask(), PictureBoxShape);
     first.close();
 
     frmAbout second;
     second.show();
-    QCOMPARE(second.mask(), DesignedShape);
+    QCOMPARE(second.mask(), PictureBoxShape);
 }
 
 // The shape is read from the controls as they are at activation: moved, added or hidden.
@@ -118,7 +118,7 @@ void tst_frmAbout::shapeFollowsTheLiveControls()
     auto *extra = new QWidget(&about);
     extra->setGeometry(2, 2, 10, 5);
     about.show();
-    QCOMPARE(about.mask(), DesignedShape + QRegion(2, 2, 10, 5));
+    QCOMPARE(about.mask(), PictureBoxShape + QRegion(2, 2, 10, 5));
 
     extra->hide();
     about.Picture1->move(20, 15);

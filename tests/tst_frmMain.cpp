@@ -76,7 +76,7 @@ private slots:
     void cleanup();
 
     // Every control sits where the layout puts it, in the window's own pixels.
-    void layoutMatchesTheDesign();
+    void layoutPlacesEveryControl();
     // At start-up no game runs and the built-in picture covers the cells.
     void startUpIsIdle();
     // A press on the play area before any game starts no drag.
@@ -156,7 +156,7 @@ void tst_frmMain::Drag(int from, int to)
     QTest::mouseRelease(source, Qt::LeftButton, {}, target);
 }
 
-void tst_frmMain::layoutMatchesTheDesign()
+void tst_frmMain::layoutPlacesEveryControl()
 {
     QCOMPARE(window->windowTitle(), QStringLiteral("Tilora"));
     QCOMPARE(window->size(), QSize(349, 329));

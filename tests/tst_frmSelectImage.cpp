@@ -83,8 +83,8 @@ private slots:
     void missingOrEmptyFolderGivesEmptyList();
     void unusualNamesSurviveTheList();
     void startsWithNothingChosen();
-    void layoutMatchesDesign();
-    void tabOrderFollowsDesign();
+    void layoutPlacesEveryControl();
+    void tabOrderRunsDownTheDialog();
     void closingSetsTag_data();
     void closingSetsTag();
     void answerIsTheLastClickedEntry();
@@ -207,8 +207,8 @@ void tst_frmSelectImage::startsWithNothingChosen()
     QVERIFY(dialog.picplay->pixmap().isNull());
 }
 
-// Every control sits where the design puts it, in a fixed, centred, ownerless modal window.
-void tst_frmSelectImage::layoutMatchesDesign()
+// Every control sits where the layout puts it, in a fixed, centred, ownerless modal window.
+void tst_frmSelectImage::layoutPlacesEveryControl()
 {
     const frmSelectImage dialog;
 
@@ -245,7 +245,7 @@ void tst_frmSelectImage::layoutMatchesDesign()
 }
 
 // Tab walks OK, Cancel, then the list, and starts on OK.
-void tst_frmSelectImage::tabOrderFollowsDesign()
+void tst_frmSelectImage::tabOrderRunsDownTheDialog()
 {
     frmSelectImage dialog;
     dialog.show();

@@ -60,7 +60,7 @@ void frmMain::CreateControls()
     picplay->SetPicture(QImage(QStringLiteral(":/art/builtin.jpg")));
     picplay->setAccessibleName(tr("Whole picture"));
 
-    lblGameResult = new QLabel(QString::fromUtf8(board::GameFlow::DesignText), picplay);
+    lblGameResult = new QLabel(QString::fromUtf8(board::GameFlow::InitialText), picplay);
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(15.75);
     font.setBold(true);
