@@ -1,3 +1,5 @@
+#include "windows/Artwork.h"
+
 #include <QDir>
 #include <QImage>
 #include <QSet>
@@ -22,6 +24,7 @@ private slots:
     void tickAndCrossUseOpaqueGreyWithoutHalo();
     void themeIconsAreDrawnAtEverySize_data();
     void themeIconsAreDrawnAtEverySize();
+    void screenPictureFollowsThePixelRatio();
     void sampleFolderIsVaried();
     void samplePiecesAreDistinguishable_data();
     void samplePiecesAreDistinguishable();
@@ -92,6 +95,8 @@ void tst_Artwork::resourcesLoadAtTheirSizes_data()
     QTest::newRow("cross") << ":/art/cross.png" << QSize(32, 32);
     QTest::newRow("built-in picture") << ":/art/builtin.jpg" << QSize(320, 240);
     QTest::newRow("about picture") << ":/art/about.jpg" << QSize(350, 80);
+    QTest::newRow("built-in picture at 2x") << ":/art/builtin@2x.jpg" << QSize(640, 480);
+    QTest::newRow("about picture at 2x") << ":/art/about@2x.jpg" << QSize(700, 160);
 }
 
 // Every picture the windows load from the resources exists at the size their layout expects.
@@ -102,6 +107,19 @@ void tst_Artwork::resourcesLoadAtTheirSizes()
     const QImage image(path);
     QVERIFY2(!image.isNull(), qPrintable(path));
     QCOMPARE(image.size(), size);
+}
+
+// Dense screens get the 2x drawing, laid out at the same logical size; others the 1x one.
+void tst_Artwork::screenPictureFollowsThePixelRatio()
+{
+    const QImage plain = Artwork::ScreenPicture(QStringLiteral(":/art/builtin.jpg"), 1);
+    QCOMPARE(plain.size(), QSize(320, 240));
+    QCOMPARE(plain.devicePixelRatio(), 1.0);
+    for (const qreal ratio : {1.5, 2.0}) {
+        const QImage dense = Artwork::ScreenPicture(QStringLiteral(":/art/about.jpg"), ratio);
+        QCOMPARE(dense.size(), QSize(700, 160));
+        QCOMPARE(dense.deviceIndependentSize(), QSizeF(350, 80));
+    }
 }
 
 void tst_Artwork::buttonIconsHaveTransparentCorners_data()

@@ -41,6 +41,16 @@ QIcon ButtonFace(const QString &resource)
     return face;
 }
 
+QImage ScreenPicture(const QString &resource, qreal ratio)
+{
+    if (ratio <= 1)
+        return QImage(resource);
+    const int dot = resource.lastIndexOf(QLatin1Char('.'));
+    QImage dense(resource.left(dot) + QStringLiteral("@2x") + resource.mid(dot));
+    dense.setDevicePixelRatio(2);
+    return dense;
+}
+
 QIcon WindowIcon()
 {
     static const QIcon icon = PixelArtIcon(QImage(QStringLiteral(":/art/tilora.png")));

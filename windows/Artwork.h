@@ -2,6 +2,7 @@
 
 #include <QCursor>
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 
@@ -10,6 +11,10 @@ namespace Artwork {
 
 // A 32 × 32 button face; light grey (192, 192, 192) in a face without alpha is shown transparent.
 QIcon ButtonFace(const QString &resource);
+
+// A compiled-in picture for a screen of the given pixel ratio: its 2× drawing where the screen
+// is denser than 1×, so text and edges stay sharp.
+QImage ScreenPicture(const QString &resource, qreal ratio);
 
 // The window icon, also the New Game face.
 QIcon WindowIcon();

@@ -28,7 +28,10 @@ void frmAbout::CreateControls()
     Picture1->setLineWidth(2);
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     const QRect inner = Picture1->contentsRect();
-    Picture1->setPixmap(QPixmap(QStringLiteral(":/art/about.jpg")).copy(QRect(QPoint(0, 0), inner.size())));
+    const QImage about = Artwork::ScreenPicture(QStringLiteral(":/art/about.jpg"), devicePixelRatio());
+    QImage shown = about.copy(QRect(QPoint(0, 0), inner.size() * about.devicePixelRatio()));
+    shown.setDevicePixelRatio(about.devicePixelRatio());
+    Picture1->setPixmap(QPixmap::fromImage(shown));
     Picture1->setAccessibleName(tr("About Tilora"));
     Picture1->setAccessibleDescription(tr("Tilora, a picture tile puzzle. Version 1.0."));
 

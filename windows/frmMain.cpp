@@ -57,7 +57,7 @@ void frmMain::CreateControls()
 
     picplay = new PictureBox(Picture1);
     picplay->setGeometry(QRect(PlayAreaOrigin, PictureSize));
-    picplay->SetPicture(QImage(QStringLiteral(":/art/builtin.jpg")));
+    picplay->SetPicture(Artwork::ScreenPicture(QStringLiteral(":/art/builtin.jpg"), devicePixelRatio()));
     picplay->setAccessibleName(tr("Whole picture"));
 
     lblGameResult = new QLabel(QString::fromUtf8(board::GameFlow::InitialText), picplay);

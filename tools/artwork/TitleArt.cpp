@@ -35,7 +35,7 @@ void drawShadowedText(QPainter &painter, QPointF origin, const QFont &font, cons
 
 }
 
-QImage TitleArt::builtinPicture()
+QImage TitleArt::builtinPicture(int scale)
 {
     QImage image(320, 240, QImage::Format_RGB32);
     SceneKit::fillVertical(image, 0, 150, {QColor(64, 132, 220), QColor(132, 188, 240), QColor(250, 226, 180)});
@@ -54,9 +54,13 @@ QImage TitleArt::builtinPicture()
     SceneKit::paintLand(image, SceneKit::ridge(320, Noise(4), 142, 16, 110, false), QColor(96, 168, 120), QColor(70, 140, 100), Noise(5), 8, 0.12);
     SceneKit::paintLand(image, SceneKit::ridge(320, Noise(6), 176, 18, 90, false), QColor(120, 190, 70), QColor(70, 150, 50), Noise(7), 6, 0.14);
     SceneKit::paintLand(image, SceneKit::ridge(320, Noise(8), 212, 14, 80, false), QColor(230, 190, 70), QColor(200, 140, 50), Noise(9), 5, 0.14);
+    // The textured backdrop is soft anyway; the tiles and lettering are drawn anew at each scale.
+    if (scale != 1)
+        image = image.scaled(image.size() * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
     // The board's 8 × 6 tiles, lightly bevelled, hint at what the picture becomes.
     SeededRandom random(12);
     for (int row = 0; row < 6; ++row) {
@@ -115,16 +119,17 @@ QImage TitleArt::builtinPicture()
     return image;
 }
 
-QImage TitleArt::aboutPicture()
+QImage TitleArt::aboutPicture(int scale)
 {
-    QImage image(350, 80, QImage::Format_RGB32);
+    QImage image(350 * scale, 80 * scale, QImage::Format_RGB32);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
     QLinearGradient background(0, 0, 350, 80);
     background.setColorAt(0, QColor(36, 32, 96));
     background.setColorAt(0.6, QColor(40, 70, 140));
     background.setColorAt(1, QColor(24, 124, 150));
-    painter.fillRect(image.rect(), background);
+    painter.fillRect(QRect(0, 0, 350, 80), background);
     SeededRandom random(21);
     for (int y = 0; y < 80; y += 10) {
         for (int x = 0; x < 350; x += 10)

@@ -2,10 +2,10 @@
 
 #include <QImage>
 
-// The pictures that carry the game's name.
+// The pictures that carry the game's name, at 1× or at a larger scale for dense screens.
 class TitleArt
 {
 public:
-    static QImage builtinPicture();
-    static QImage aboutPicture();
+    static QImage builtinPicture(int scale = 1);
+    static QImage aboutPicture(int scale = 1);
 };
