@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tilora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "bench/PhotoSet.h"
 
 #include <QFile>

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Tilora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The game looks for images/ beside its resolved executable, so both live in one private
 # folder and bin/ only holds a relative link that survives any prefix or DESTDIR.
 set(TILORA_APP_ID io.github.tilora.Tilora)
@@ -16,7 +18,7 @@ install(FILES ${PROJECT_BINARY_DIR}/install-links/tilora DESTINATION bin)
 install(FILES ${PROJECT_SOURCE_DIR}/dist/${TILORA_APP_ID}.desktop DESTINATION share/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/dist/${TILORA_APP_ID}.metainfo.xml DESTINATION share/metainfo)
 foreach(size 16 32 48 64 128 256)
-    install(FILES ${PROJECT_SOURCE_DIR}/windows/art/hicolor/${size}.png
+    install(FILES ${PROJECT_SOURCE_DIR}/desktop/art/hicolor/${size}.png
         DESTINATION share/icons/hicolor/${size}x${size}/apps
         RENAME ${TILORA_APP_ID}.png)
 endforeach()

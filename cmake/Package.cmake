@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Tilora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One .deb with everything the install rules lay out under /usr.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tilora)

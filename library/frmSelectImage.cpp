@@ -1,9 +1,12 @@
+// SPDX-FileCopyrightText: 2026 Tilora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "library/frmSelectImage.h"
 
 #include "library/PictureLoader.h"
 #include "library/basFunctions.h"
-#include "windows/Artwork.h"
-#include "windows/WindowHints.h"
+#include "desktop/Artwork.h"
+#include "desktop/WindowHints.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Tilora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by scripts/run and scripts/test: install what is missing, then build.
 
 # Debian packages the build and the game need.

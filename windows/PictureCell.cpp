@@ -1,6 +1,9 @@
+// SPDX-FileCopyrightText: 2026 Tilora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "windows/PictureCell.h"
 
-#include "windows/Artwork.h"
+#include "desktop/Artwork.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>

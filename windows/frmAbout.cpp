@@ -1,7 +1,10 @@
+// SPDX-FileCopyrightText: 2026 Tilora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "windows/frmAbout.h"
 
-#include "windows/Artwork.h"
-#include "windows/WindowHints.h"
+#include "desktop/Artwork.h"
+#include "desktop/WindowHints.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -1,11 +1,14 @@
+// SPDX-FileCopyrightText: 2026 Tilora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "windows/frmMain.h"
 
 #include "library/PictureLoader.h"
 #include "library/basFunctions.h"
 #include "library/frmSelectImage.h"
-#include "windows/Artwork.h"
+#include "desktop/Artwork.h"
 #include "windows/PictureCell.h"
-#include "windows/WindowHints.h"
+#include "desktop/WindowHints.h"
 #include "windows/frmAbout.h"
 
 #include <QCloseEvent>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tilora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "XvfbServer.h"
 
 #include "ChildProcess.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tilora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the .deb from the build tree, checks its control fields, unpacks it into a
 # scratch root and plays the game from there.
 set -euo pipefail

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Tilora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the packaging tests and scripts/screenshots: a private X server and the few
 # steps of driving the game through it. Callers set `work` to a scratch folder first, and
 # `scale` to the QT_SCALE_FACTOR the game runs with, if any.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tilora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch root and starts the game through its bin/ link: the
 # link is relative, and the game finds the pictures installed beside its real executable.
 set -euo pipefail

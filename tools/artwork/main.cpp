@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tilora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "Compositions.h"
 #include "IconArt.h"
 #include "Landscapes.h"
@@ -32,7 +35,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QDir root(QString::fromLocal8Bit(argv[1]));
-    const QString art = root.filePath(QStringLiteral("windows/art/"));
+    const QString art = root.filePath(QStringLiteral("desktop/art/"));
     const QString images = root.filePath(QStringLiteral("images/"));
 
     bool written = save(IconArt::appIcon(32), art + "tilora.png")

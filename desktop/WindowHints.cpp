@@ -1,4 +1,7 @@
-#include "windows/WindowHints.h"
+// SPDX-FileCopyrightText: 2026 Tilora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "desktop/WindowHints.h"
 
 #include <QGuiApplication>
 #include <QScreen>

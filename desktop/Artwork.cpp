@@ -1,4 +1,7 @@
-#include "windows/Artwork.h"
+// SPDX-FileCopyrightText: 2026 Tilora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "desktop/Artwork.h"
 
 #include <QBitmap>
 #include <QHash>
