@@ -8,6 +8,7 @@
 #include "desktop/Artwork.h"
 #include "desktop/WindowHints.h"
 
+#include <QCollator>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -17,12 +18,18 @@
 
 namespace {
 
-// The file system of the pictures' original home hands names back ordered by their
-// upper-case forms, so "_b.jpg" follows "c.jpg"; ties are broken to keep the order stable.
-bool ComesBefore(const QString &a, const QString &b)
+// Linux lists a folder in no useful order, so the names are sorted as the desktop's file
+// manager shows them: by the locale's rules, ignoring case, "photo2" before "photo10".
+// Names that differ only in case keep one fixed order.
+void SortAsFileManager(QStringList &names)
 {
-    const int byUpperCase = QString::compare(a.toUpper(), b.toUpper(), Qt::CaseSensitive);
-    return byUpperCase != 0 ? byUpperCase < 0 : a < b;
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(true);
+    std::sort(names.begin(), names.end(), [&collator](const QString &a, const QString &b) {
+        const int order = collator.compare(a, b);
+        return order != 0 ? order < 0 : a < b;
+    });
 }
 
 // A control character would break the entry's line; the name itself stays as it is.
@@ -114,7 +121,7 @@ void frmSelectImage::FillImageList()
     const QFileInfo pattern(JoinPath(ImageFolder, QStringLiteral("*.jpg")));
     const QDir folder(pattern.path(), pattern.fileName(), QDir::NoSort, QDir::Files);
     QStringList names = folder.entryList();
-    std::sort(names.begin(), names.end(), ComesBefore);
+    SortAsFileManager(names);
     for (const QString &name : names)
         AddItem(name);
 }

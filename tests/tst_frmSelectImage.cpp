@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -82,7 +83,8 @@ private slots:
     void init();
 
     void listsOnlyVisibleRegularJpegFiles();
-    void listsInCaseInsensitiveNameOrder();
+    void listsInFileManagerOrder_data();
+    void listsInFileManagerOrder();
     void missingOrEmptyFolderGivesEmptyList();
     void unusualNamesSurviveTheList();
     void startsWithNothingChosen();
@@ -152,15 +154,33 @@ void tst_frmSelectImage::listsOnlyVisibleRegularJpegFiles()
     QCOMPARE(Entries(dialog), QStringList({"a.jpg", "B.JPG", "c.Jpg", "link.jpg"}));
 }
 
-// Entries come in the order of the names' upper-case forms, whatever order Linux lists them in.
-void tst_frmSelectImage::listsInCaseInsensitiveNameOrder()
+void tst_frmSelectImage::listsInFileManagerOrder_data()
 {
-    for (const QString name : {"b.jpg", "_d.jpg", "A.jpg", "c.JPG", "9.jpg", "10.jpg"})
-        WriteJpeg(name, Qt::red);
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QStringList>("order");
+    const QStringList german{"_d.jpg", "9.jpg", "10.jpg", "ant.jpg", "Äpfel.jpg", "apple.jpg", "B.jpg", "b.jpg",
+                             "Banana.jpg", "photo2.jpg", "photo10.jpg", "sunset-hills.jpg", "Zebra.jpg"};
+    QStringList swedish = german;
+    swedish.move(swedish.indexOf("Äpfel.jpg"), swedish.size() - 1);
+    QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany) << german;
+    QTest::newRow("Swedish, where Ä follows Z") << QLocale(QLocale::Swedish, QLocale::Sweden) << swedish;
+}
+
+// Entries come as the desktop's file manager lists them, whatever order Linux hands them over in:
+// by the locale's rules, ignoring case, numbers by their value, and names equal but for case in one fixed order.
+void tst_frmSelectImage::listsInFileManagerOrder()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QStringList, order);
+    const QLocale previous;
+    QLocale::setDefault(locale);
+    for (auto name = order.crbegin(); name != order.crend(); ++name)
+        WriteJpeg(*name, Qt::red);
 
     const frmSelectImage dialog;
+    QLocale::setDefault(previous);
 
-    QCOMPARE(Entries(dialog), QStringList({"10.jpg", "9.jpg", "A.jpg", "b.jpg", "c.JPG", "_d.jpg"}));
+    QCOMPARE(Entries(dialog), order);
     QVERIFY(!dialog.List1->isSortingEnabled());
 }
 
