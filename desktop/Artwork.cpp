@@ -60,9 +60,17 @@ QIcon WindowIcon()
     return icon;
 }
 
+int DragPointerSize(const QByteArray &xcursorSize)
+{
+    bool set = false;
+    const int asked = xcursorSize.trimmed().toInt(&set);
+    return set && asked > 0 && asked < 24 ? 16 : 32;
+}
+
 QCursor DragCursor()
 {
-    const QPixmap hand(QStringLiteral(":/art/drag32.png"));
+    const int size = DragPointerSize(qgetenv("XCURSOR_SIZE"));
+    const QPixmap hand(QStringLiteral(":/art/drag%1.png").arg(size));
     return QCursor(hand, hand.width() / 2, hand.height() / 2);
 }
 

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QByteArray>
 #include <QCursor>
 #include <QIcon>
 #include <QImage>
@@ -21,6 +22,12 @@ QImage ScreenPicture(const QString &resource, qreal ratio);
 
 // The window icon, also the New Game face.
 QIcon WindowIcon();
+
+// The drag pointer's size, 16 or 32: the one nearer the pointer size the desktop asks for in
+// XCURSOR_SIZE, 24 where it holds no number. The screen's pixel ratio does not enter: X11 reads
+// that size in device pixels and shows our picture pixel for pixel, and Qt's Wayland client reads
+// it in logical pixels and shows a picture of ratio 1 at one logical pixel per pixel.
+int DragPointerSize(const QByteArray &xcursorSize);
 
 // The hand holding a sheet of paper, shown while a cell is dragged.
 QCursor DragCursor();

@@ -23,6 +23,9 @@ private slots:
     void buttonIconsHaveTransparentCorners();
     void commandIconsKeepToSixteenColours_data();
     void commandIconsKeepToSixteenColours();
+    void dragPointerSizesShareOnePalette();
+    void dragPointerFollowsTheDesktopsSize_data();
+    void dragPointerFollowsTheDesktopsSize();
     void tickAndCrossUseOpaqueGreyWithoutHalo_data();
     void tickAndCrossUseOpaqueGreyWithoutHalo();
     void themeIconsAreDrawnAtEverySize_data();
@@ -71,6 +74,25 @@ double meanDifference(const QList<double> &a, const QList<double> &b)
     for (int i = 0; i < a.size(); ++i)
         total += std::abs(a[i] - b[i]);
     return total / a.size();
+}
+
+// The colours of an icon's shown pixels, failing the test on any pixel that is only partly shown.
+QSet<QRgb> ShownColours(const QString &path)
+{
+    const QImage image = QImage(path).convertToFormat(QImage::Format_ARGB32);
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (qAlpha(pixel) != 0 && qAlpha(pixel) != 255) {
+                QTest::qFail(qPrintable(QStringLiteral("%1 is partly shown at %2,%3").arg(path).arg(x).arg(y)), __FILE__, __LINE__);
+                return {};
+            }
+            if (qAlpha(pixel) == 255)
+                colours.insert(pixel);
+        }
+    }
+    return colours;
 }
 
 int colourDistance(QRgb a, QRgb b)
@@ -156,23 +178,47 @@ void tst_Artwork::commandIconsKeepToSixteenColours_data()
     QTest::newRow("new game and window icon") << ":/art/tilora.png";
     QTest::newRow("about icon") << ":/art/about.png";
     QTest::newRow("exit icon") << ":/art/exit.png";
+    QTest::newRow("drag pointer") << ":/art/drag32.png";
+    QTest::newRow("small drag pointer") << ":/art/drag16.png";
 }
 
-// The command buttons' faces are 16-colour icons: few colours, and every pixel either shown or not.
+// The command buttons' faces and the drag pointer are 16-colour icons: few colours, and every
+// pixel either shown or not.
 void tst_Artwork::commandIconsKeepToSixteenColours()
 {
     QFETCH(QString, path);
-    const QImage image = QImage(path).convertToFormat(QImage::Format_ARGB32);
-    QSet<QRgb> colours;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb pixel = image.pixel(x, y);
-            QVERIFY(qAlpha(pixel) == 0 || qAlpha(pixel) == 255);
-            if (qAlpha(pixel) == 255)
-                colours.insert(pixel);
-        }
-    }
+    const QSet<QRgb> colours = ShownColours(path);
     QVERIFY2(colours.size() >= 3 && colours.size() <= 16, qPrintable(QString::number(colours.size())));
+}
+
+// The drag pointer is one icon at two sizes: both drawings take their colours from one 16-colour palette.
+void tst_Artwork::dragPointerSizesShareOnePalette()
+{
+    const QSet<QRgb> palette = ShownColours(QStringLiteral(":/art/drag32.png")) | ShownColours(QStringLiteral(":/art/drag16.png"));
+    QVERIFY2(palette.size() <= 16, qPrintable(QString::number(palette.size())));
+}
+
+void tst_Artwork::dragPointerFollowsTheDesktopsSize_data()
+{
+    QTest::addColumn<QByteArray>("xcursorSize");
+    QTest::addColumn<int>("size");
+    QTest::newRow("unset") << QByteArray() << 32;
+    QTest::newRow("small") << QByteArray("16") << 16;
+    QTest::newRow("nearer 16 than 32") << QByteArray("23") << 16;
+    QTest::newRow("the common default") << QByteArray("24") << 32;
+    QTest::newRow("large") << QByteArray("48") << 32;
+    QTest::newRow("with spaces") << QByteArray(" 18 ") << 16;
+    QTest::newRow("zero") << QByteArray("0") << 32;
+    QTest::newRow("negative") << QByteArray("-16") << 32;
+    QTest::newRow("not a number") << QByteArray("small") << 32;
+}
+
+// The small pointer is used where the desktop asks for pointers nearer 16 pixels than 32.
+void tst_Artwork::dragPointerFollowsTheDesktopsSize()
+{
+    QFETCH(QByteArray, xcursorSize);
+    QFETCH(int, size);
+    QCOMPARE(Artwork::DragPointerSize(xcursorSize), size);
 }
 
 void tst_Artwork::tickAndCrossUseOpaqueGreyWithoutHalo_data()

@@ -22,6 +22,13 @@ const QRgb tileShades[7] = {qRgb(140, 20, 30), qRgb(168, 78, 10), qRgb(176, 132,
 const QRgb highlight = qRgb(255, 255, 255);
 const QRgb outline = qRgb(24, 24, 36);
 
+// The drag pointer, at both sizes, keeps to one palette of its own: the shared outline, white
+// and blues, the hand's skin, which no tile colour matches, and the in-between tones that
+// antialiased edges snap to, so an edge never takes a hue from elsewhere in the picture.
+const QRgb skin = qRgb(252, 204, 164);
+const QList<QRgb> dragPalette = {outline, qRgb(84, 84, 96), qRgb(150, 150, 162), qRgb(200, 208, 224), highlight,
+                                 tileColours[5], tileShades[5], skin, qRgb(206, 140, 100), qRgb(150, 96, 70)};
+
 // The large icons take the small icon's colours, shaded a little per tile so
 // that tiles on one diagonal are not quite alike.
 QColor tileHue(int row, int column)
@@ -210,21 +217,20 @@ QImage IconArt::dragHand(int size)
     painter.scale(size / 32.0, size / 32.0);
     // Thin lines vanish at 16 pixels, so the small pointer gets heavier ink and no detail.
     const bool small = size < 32;
-    const QPen ink(QColor(60, 34, 20), small ? 1.4 : 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    const QColor skin(252, 204, 164);
+    const QPen ink(QColor(outline), small ? 1.6 : 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 
     painter.setPen(ink);
     QLinearGradient sleeve(0, 24, 8, 32);
-    sleeve.setColorAt(0, QColor(90, 130, 230));
-    sleeve.setColorAt(1, QColor(30, 60, 160));
+    sleeve.setColorAt(0, QColor(tileColours[5]));
+    sleeve.setColorAt(1, QColor(tileShades[5]));
     painter.setBrush(sleeve);
     painter.drawPolygon(QPolygonF({{-1, 22}, {3, 23}, {9, 29}, {7, 33}, {-1, 33}}));
-    painter.setBrush(skin);
+    painter.setBrush(QColor(skin));
     painter.drawEllipse(QRectF(1.5, 13.5, 11, 13));
 
     painter.save();
     painter.translate(19, 12);
-    painter.rotate(-8);
+    painter.rotate(small ? 0 : -8);
     const QRectF sheet(-8.5, -10.5, 17, 21);
     QPainterPath paper(sheet.topLeft());
     paper.lineTo(sheet.right() - 5, sheet.top());
@@ -232,12 +238,12 @@ QImage IconArt::dragHand(int size)
     paper.lineTo(sheet.bottomRight());
     paper.lineTo(sheet.bottomLeft());
     paper.closeSubpath();
-    painter.setBrush(Qt::white);
+    painter.setBrush(QColor(highlight));
     painter.drawPath(paper);
-    painter.setBrush(QColor(206, 212, 226));
+    painter.setBrush(QColor(dragPalette[3]));
     painter.drawPolygon(QPolygonF({{sheet.right() - 5, sheet.top()}, {sheet.right() - 5, sheet.top() + 5}, {sheet.right(), sheet.top() + 5}}));
     if (!small) {
-        painter.setPen(QPen(QColor(110, 140, 200), 1.2));
+        painter.setPen(QPen(QColor(tileColours[5]), 1.2));
         for (int row = 0; row < 5; ++row) {
             const double y = sheet.top() + 7.5 + row * 3;
             painter.drawLine(QPointF(sheet.left() + 5, y), QPointF(sheet.right() - 3 - (row % 2) * 4, y));
@@ -247,14 +253,15 @@ QImage IconArt::dragHand(int size)
 
     // Curled fingers over the front of the sheet, the thumb below them.
     painter.setPen(ink);
-    painter.setBrush(skin);
+    painter.setBrush(QColor(skin));
     const QList<QPointF> fingers = small ? QList<QPointF>{{14.0, 15.5}, {14.0, 20.5}}
                                          : QList<QPointF>{{13.0, 14.5}, {14.0, 18.0}, {13.5, 21.5}};
     const double thickness = small ? 5.0 : 3.8;
     for (const QPointF &finger : fingers)
         painter.drawRoundedRect(QRectF(5.5, finger.y() - thickness / 2, finger.x() - 5.5, thickness), thickness / 2, thickness / 2);
     painter.drawRoundedRect(QRectF(3.5, 23.5, 8.5, 3.6), 1.8, 1.8);
-    return image;
+    painter.end();
+    return inPalette(image, dragPalette);
 }
 
 QImage IconArt::tick()
