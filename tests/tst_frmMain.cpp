@@ -90,6 +90,14 @@ private slots:
     void releaseOutsideACellDropsNothing();
     // The drag pointer is the hand while the button is held, and is given back after.
     void dragShowsTheHandPointer();
+    // The small hand is the pointer where the desktop asks for small pointers.
+    void dragPointerFollowsTheDesktopsSize();
+    // A press and release on the play area during the preview exchanges nothing.
+    void dropDuringThePreviewChangesNothing();
+    // New Game during the preview, then Cancel: the whole picture and the partly filled bar stay, the clock stops.
+    void newGameCancelledDuringThePreviewKeepsIt();
+    // The winning drop in the last second wins, and the bar keeps 249 of 250.
+    void winningDropInTheLastSecondWins();
     // The prepared picture is cut into the cells pixel for pixel.
     void cellsReproduceThePreparedPicture();
     // A whole game to a win, by real drags.
@@ -114,6 +122,8 @@ private:
     void StartPlaying(const QString &name = QStringLiteral("a.jpg"));
     void Tick(int count);
     void Drag(int from, int to);
+    int PieceShownBy(int cell) const;
+    QList<QPair<int, int>> DragsThatSolve() const;
 
     std::unique_ptr<QTemporaryDir> folder;
     std::unique_ptr<frmMain> window;
@@ -159,6 +169,38 @@ void tst_frmMain::Drag(int from, int to)
     QTest::mouseRelease(source, Qt::LeftButton, {}, target);
 }
 
+// Which piece of the prepared picture a cell shows, found by comparing the images.
+int tst_frmMain::PieceShownBy(int cell) const
+{
+    const QImage prepared = window->picplay->Picture().convertToFormat(QImage::Format_RGB32);
+    const QImage shown = window->PicArr[cell]->Picture().convertToFormat(QImage::Format_RGB32);
+    for (int piece = 0; piece < board::Cells; ++piece) {
+        const board::Point origin = board::PieceOrigin(piece);
+        if (shown == prepared.copy(origin.x, origin.y, board::PieceEdge, board::PieceEdge))
+            return piece;
+    }
+    return -1;
+}
+
+// The drags that put every piece in its place, the last of them the one that completes the picture.
+QList<QPair<int, int>> tst_frmMain::DragsThatSolve() const
+{
+    QList<int> shown;
+    for (int cell = 0; cell < board::Cells; ++cell)
+        shown << PieceShownBy(cell);
+    QList<QPair<int, int>> drags;
+    for (int cell = 0; cell < board::Cells; ++cell) {
+        const int source = int(shown.indexOf(cell));
+        if (source != cell) {
+            drags.append({source, cell});
+            shown.swapItemsAt(source, cell);
+        }
+    }
+    if (drags.isEmpty())
+        drags.append({0, 0});
+    return drags;
+}
+
 void tst_frmMain::layoutPlacesEveryControl()
 {
     QCOMPARE(window->windowTitle(), QStringLiteral("Tilora"));
@@ -192,7 +234,6 @@ void tst_frmMain::layoutPlacesEveryControl()
         QVERIFY(!button->accessibleName().isEmpty());
     }
 
-    QCOMPARE(window->Timer1->interval() > 0, true);
     QCOMPARE(window->Timer1->timerType(), Qt::PreciseTimer);
     const frmMain fresh;
     QCOMPARE(fresh.Timer1->interval(), 100);
@@ -288,6 +329,95 @@ void tst_frmMain::dragShowsTheHandPointer()
     Tick(2500);
     QVERIFY(!window->PicArr[7]->isVisible());
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+}
+
+void tst_frmMain::dragPointerFollowsTheDesktopsSize()
+{
+    StartPlaying();
+    Tick(50);
+    const QByteArray desktopSize = qgetenv("XCURSOR_SIZE");
+    for (const int size : {16, 32}) {
+        qputenv("XCURSOR_SIZE", QByteArray::number(size));
+        QTest::mousePress(window->PicArr[7], Qt::LeftButton, {}, QPoint(20, 20));
+        QVERIFY(QGuiApplication::overrideCursor());
+        const QImage pointer = QGuiApplication::overrideCursor()->pixmap().toImage();
+        QTest::mouseRelease(window->PicArr[7], Qt::LeftButton, {}, QPoint(20, 20));
+        QCOMPARE(pointer.convertToFormat(QImage::Format_ARGB32), QImage(QStringLiteral(":/art/drag%1.png").arg(size)).convertToFormat(QImage::Format_ARGB32));
+    }
+    qputenv("XCURSOR_SIZE", desktopSize);
+}
+
+void tst_frmMain::dropDuringThePreviewChangesNothing()
+{
+    StartPlaying();
+    Tick(10);
+    QList<QImage> cells;
+    for (PictureCell *cell : window->PicArr)
+        cells << cell->Picture();
+    const QImage whole = window->picplay->Picture();
+
+    const QPoint cell3 = window->picplay->mapFrom(window->Picture1, window->PicArr[3]->geometry().center());
+    const QPoint cell9 = window->picplay->mapFrom(window->Picture1, window->PicArr[9]->geometry().center());
+    QTest::mousePress(window->picplay, Qt::LeftButton, {}, cell3);
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+    QTest::mouseRelease(window->picplay, Qt::LeftButton, {}, cell9);
+
+    QVERIFY(window->picplay->isVisible());
+    QCOMPARE(window->picplay->Picture(), whole);
+    QCOMPARE(window->ProgressBar1->value(), 10);
+    Tick(40);
+    for (int i = 0; i < board::Cells; ++i)
+        QCOMPARE(window->PicArr[i]->Picture(), cells[i]);
+    QVERIFY(window->PicArr[3]->isVisible());
+}
+
+void tst_frmMain::newGameCancelledDuringThePreviewKeepsIt()
+{
+    ImageFolder = folder->path();
+    StartPlaying();
+    Tick(20);
+    const QImage whole = window->picplay->Picture();
+    WhenModal([](QWidget *modal) {
+        auto *chooser = qobject_cast<frmSelectImage *>(modal);
+        chooser->List1->setCurrentRow(1);
+        chooser->cmdCancel->click();
+    });
+    window->cmdNewGame->click();
+
+    QVERIFY(!window->Timer1->isActive());
+    QVERIFY(window->picplay->isVisible());
+    QCOMPARE(window->picplay->Picture(), whole);
+    QCOMPARE(window->PicturePath, PicturePath(QStringLiteral("a.jpg")));
+    for (PictureCell *cell : window->PicArr)
+        QVERIFY(!cell->isVisible());
+    QVERIFY(!window->lblGameResult->isVisible());
+    QCOMPARE(window->ProgressBar1->maximum(), 50);
+    QCOMPARE(window->ProgressBar1->value(), 20);
+}
+
+void tst_frmMain::winningDropInTheLastSecondWins()
+{
+    StartPlaying();
+    Tick(50);
+    const QList<QPair<int, int>> drags = DragsThatSolve();
+    for (qsizetype i = 0; i + 1 < drags.size(); ++i)
+        Drag(drags[i].first, drags[i].second);
+    // Ticks 51 to 2540 use up 249 of the 250 seconds; tick 2550 would end the game.
+    Tick(2490);
+    QCOMPARE(window->ProgressBar1->value(), 249);
+    QVERIFY(window->Timer1->isActive());
+    QVERIFY(!window->lblGameResult->isVisible());
+
+    Tick(9);
+    Drag(drags.last().first, drags.last().second);
+
+    QVERIFY(window->lblGameResult->isVisible());
+    QCOMPARE(window->lblGameResult->text(), QStringLiteral("Congratulation, You Win!"));
+    QVERIFY(!window->Timer1->isActive());
+    QVERIFY(window->picplay->isVisible());
+    QCOMPARE(window->ProgressBar1->maximum(), 250);
+    QCOMPARE(window->ProgressBar1->value(), 249);
+    QCOMPARE(CellsAsOnePicture(*window), window->picplay->Picture().convertToFormat(QImage::Format_RGB32));
 }
 
 void tst_frmMain::cellsReproduceThePreparedPicture()
