@@ -87,7 +87,7 @@ void tst_Keyboard::ctrlNOpensTheChooserAndEscapeCancels()
         QTest::keyClick(chooser, Qt::Key_Escape);
     });
     QCOMPARE(opened, QStringLiteral("frmSelectImage"));
-    QVERIFY(!window->Game.TimerEnabled);
+    QVERIFY(!window->Game.TimerEnabled());
     QVERIFY(window->PicturePath.isEmpty());
     QVERIFY(!QApplication::activeModalWidget());
 }
@@ -101,7 +101,7 @@ void tst_Keyboard::enterInTheChooserStartsTheSelectedPicture()
     });
     QCOMPARE(opened, QStringLiteral("frmSelectImage"));
     QCOMPARE(window->PicturePath, JoinPath(folder->path(), QStringLiteral("a.jpg")));
-    QVERIFY(window->Game.TimerEnabled);
+    QVERIFY(window->Game.TimerEnabled());
 }
 
 void tst_Keyboard::f1OpensAboutAndEnterOrEscapeCloses()

@@ -142,7 +142,7 @@ void tst_frmMain::StartPlaying(const QString &name)
 {
     window->PicturePath = PicturePath(name);
     window->StartGame();
-    QVERIFY(window->Game.TimerEnabled);
+    QVERIFY(window->Game.TimerEnabled());
 }
 
 void tst_frmMain::Tick(int count)
@@ -221,11 +221,11 @@ void tst_frmMain::startUpIsIdle()
 
 void tst_frmMain::noDragBeforeAGame()
 {
-    const auto before = window->Game.board.PieceAt;
+    const auto before = window->Game.board().PieceAt();
     QTest::mousePress(window->picplay, Qt::LeftButton, {}, QPoint(60, 60));
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     QTest::mouseRelease(window->picplay, Qt::LeftButton, {}, QPoint(100, 60));
-    QCOMPARE(window->Game.board.PieceAt, before);
+    QCOMPARE(window->Game.board().PieceAt(), before);
     QCOMPARE(window->CellAt(window->picplay->mapToGlobal(QPoint(60, 60))), nullptr);
 }
 
@@ -233,22 +233,22 @@ void tst_frmMain::dragBetweenCellsExchangesThem()
 {
     StartPlaying();
     Tick(50);
-    const auto pieces = window->Game.board.PieceAt;
+    const auto pieces = window->Game.board().PieceAt();
     const QImage image3 = window->PicArr[3]->Picture();
     const QImage image9 = window->PicArr[9]->Picture();
 
     Drag(3, 9);
-    QCOMPARE(window->Game.board.PieceAt[3], pieces[9]);
-    QCOMPARE(window->Game.board.PieceAt[9], pieces[3]);
+    QCOMPARE(window->Game.board().PieceAt()[3], pieces[9]);
+    QCOMPARE(window->Game.board().PieceAt()[9], pieces[3]);
     QCOMPARE(window->PicArr[3]->Picture(), image9);
     QCOMPARE(window->PicArr[9]->Picture(), image3);
 
     Drag(9, 3);
-    QCOMPARE(window->Game.board.PieceAt, pieces);
+    QCOMPARE(window->Game.board().PieceAt(), pieces);
     QCOMPARE(window->PicArr[3]->Picture(), image3);
 
     QTest::mouseClick(window->PicArr[5], Qt::LeftButton, {}, QPoint(10, 30));
-    QCOMPARE(window->Game.board.PieceAt, pieces);
+    QCOMPARE(window->Game.board().PieceAt(), pieces);
     QVERIFY(!window->lblGameResult->isVisible());
 }
 
@@ -256,7 +256,7 @@ void tst_frmMain::releaseOutsideACellDropsNothing()
 {
     StartPlaying();
     Tick(50);
-    const auto pieces = window->Game.board.PieceAt;
+    const auto pieces = window->Game.board().PieceAt();
     PictureCell *source = window->PicArr[0];
     const QList<QPoint> outside = {
         source->mapFrom(window.get(), window->Picture1->mapTo(window.get(), QPoint(3, 3))),
@@ -267,11 +267,11 @@ void tst_frmMain::releaseOutsideACellDropsNothing()
     for (const QPoint &position : outside) {
         QTest::mousePress(source, Qt::LeftButton, {}, QPoint(20, 20));
         QTest::mouseRelease(source, Qt::LeftButton, {}, position);
-        QCOMPARE(window->Game.board.PieceAt, pieces);
+        QCOMPARE(window->Game.board().PieceAt(), pieces);
     }
     QTest::mousePress(source, Qt::RightButton, {}, QPoint(20, 20));
     QTest::mouseRelease(source, Qt::RightButton, {}, source->mapFrom(window.get(), window->PicArr[1]->geometry().center()));
-    QCOMPARE(window->Game.board.PieceAt, pieces);
+    QCOMPARE(window->Game.board().PieceAt(), pieces);
 }
 
 void tst_frmMain::dragShowsTheHandPointer()
@@ -296,11 +296,10 @@ void tst_frmMain::cellsReproduceThePreparedPicture()
     const QImage prepared = window->picplay->Picture().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(prepared.size(), QSize(320, 240));
     for (int i = 0; i < board::Cells; ++i) {
-        const board::Point origin = board::PieceOrigin(window->Game.board.PieceAt[i]);
+        const board::Point origin = board::PieceOrigin(window->Game.board().PieceAt()[i]);
         QCOMPARE(window->PicArr[i]->Picture().convertToFormat(QImage::Format_RGB32), prepared.copy(origin.x, origin.y, 40, 40));
     }
 
-    window->Game.board.InitPieces();
     for (int i = 0; i < board::Cells; ++i)
         window->DrawPiece(i, i);
     QCOMPARE(CellsAsOnePicture(*window), prepared);
@@ -313,10 +312,10 @@ void tst_frmMain::wholeGameToAWin()
 {
     StartPlaying();
     Tick(50);
-    QVERIFY(!window->Game.board.CheckSolved());
+    QVERIFY(!window->Game.board().CheckSolved());
     for (int cell = 0; cell < board::Cells; ++cell) {
         int source = cell;
-        while (window->Game.board.PieceAt[source] != cell)
+        while (window->Game.board().PieceAt()[source] != cell)
             ++source;
         if (source != cell)
             Drag(source, cell);
@@ -352,7 +351,7 @@ void tst_frmMain::wholeGameToALoss()
     QCOMPARE(window->ProgressBar1->value(), 0);
     Tick(1);
     QCOMPARE(window->ProgressBar1->value(), 1);
-    QCOMPARE(window->Game.TimeLeft, 249);
+    QCOMPARE(window->Game.TimeLeft(), 249);
     QVERIFY(window->Timer1->isActive());
 
     Tick(2489);
@@ -371,9 +370,8 @@ void tst_frmMain::unloadablePictureChangesNothing()
 {
     StartPlaying();
     Tick(75);
-    window->Game.TimerEnabled = false;
-    window->Timer1->stop();
-    const auto pieces = window->Game.board.PieceAt;
+    window->Game.Pause();
+    const auto pieces = window->Game.board().PieceAt();
     const QImage whole = window->picplay->Picture();
     const QImage cell = window->PicArr[0]->Picture();
 
@@ -392,9 +390,9 @@ void tst_frmMain::unloadablePictureChangesNothing()
     window->StartGame();
 
     QVERIFY2(warning.contains(QStringLiteral("bad.jpg")), qPrintable(warning));
-    QCOMPARE(window->Game.board.PieceAt, pieces);
-    QCOMPARE(window->Game.TickCount, 75);
-    QCOMPARE(window->Game.TimeLeft, 248);
+    QCOMPARE(window->Game.board().PieceAt(), pieces);
+    QCOMPARE(window->Game.TickCount(), 75);
+    QCOMPARE(window->Game.TimeLeft(), 248);
     QCOMPARE(window->ProgressBar1->maximum(), 250);
     QCOMPARE(window->ProgressBar1->value(), 2);
     QVERIFY(!window->Timer1->isActive());
@@ -409,16 +407,16 @@ void tst_frmMain::cancelledNewGamePauses()
 {
     StartPlaying();
     Tick(64);
-    const auto pieces = window->Game.board.PieceAt;
+    const auto pieces = window->Game.board().PieceAt();
     WhenModal([](QWidget *modal) { qobject_cast<frmSelectImage *>(modal)->cmdCancel->click(); });
     window->cmdNewGame->click();
 
     QVERIFY(!window->Timer1->isActive());
-    QCOMPARE(window->Game.board.PieceAt, pieces);
+    QCOMPARE(window->Game.board().PieceAt(), pieces);
     QCOMPARE(window->ProgressBar1->value(), 1);
     QVERIFY(window->PicArr[0]->isVisible());
     Drag(0, 1);
-    QCOMPARE(window->Game.board.PieceAt[0], pieces[1]);
+    QCOMPARE(window->Game.board().PieceAt()[0], pieces[1]);
     QVERIFY(!window->Timer1->isActive());
 }
 
@@ -452,7 +450,7 @@ void tst_frmMain::newGameStartsTheChosenPicture()
         QVERIFY(freshChooser);
         QCOMPARE(window->PicturePath, ImageFolder + QStringLiteral("/a.jpg"));
         QVERIFY(window->Timer1->isActive());
-        QCOMPARE(window->Game.TickCount, 0);
+        QCOMPARE(window->Game.TickCount(), 0);
         QVERIFY(window->picplay->isVisible());
         QCOMPARE(window->ProgressBar1->maximum(), 50);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -469,8 +467,8 @@ void tst_frmMain::clockRunsBehindAbout()
     int ticksSeen = -1;
     WhenModal([&](QWidget *modal) {
         QVERIFY(qobject_cast<frmAbout *>(modal));
-        QTRY_VERIFY(window->Game.TickCount >= 3);
-        ticksSeen = window->Game.TickCount;
+        QTRY_VERIFY(window->Game.TickCount() >= 3);
+        ticksSeen = window->Game.TickCount();
         modal->close();
     });
     window->cmdAbout->click();
@@ -484,8 +482,8 @@ void tst_frmMain::exitEndsTheProgram()
     Tick(80);
     window->cmdExit->click();
     QVERIFY(!window->isVisible());
-    QCOMPARE(window->Game.TickCount, 0);
-    QCOMPARE(window->Game.TimeLeft, 0);
+    QCOMPARE(window->Game.TickCount(), 0);
+    QCOMPARE(window->Game.TimeLeft(), 0);
     QVERIFY(!window->Timer1->isActive());
     // The program ends with its last window; the end-to-end test checks the exit status.
     QVERIFY(QApplication::quitOnLastWindowClosed());

@@ -94,10 +94,10 @@ void tst_Soak::PlayGame(int game)
     QCOMPARE(answerer.ChoosersAnswered, 1);
     QCOMPARE(answerer.Messages, QStringList());
     QCOMPARE(window->PicturePath, JoinPath(ImageFolder, picture));
-    QVERIFY(window->Game.TimerEnabled);
+    QVERIFY(window->Game.TimerEnabled());
     for (int tick = 0; tick < 60; ++tick)
         window->Timer1_Timer();
-    QVERIFY(window->Game.CellsVisible);
+    QVERIFY(window->Game.CellsVisible());
     window->PicArr_DragDrop(game % 48, window->PicArr[47 - game % 48], 20, 20);
 }
 
