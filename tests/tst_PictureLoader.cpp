@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tilora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "library/JpegSegments.h"
 #include "library/PictureLoader.h"
 
 #include <QBuffer>
@@ -44,20 +45,9 @@ QByteArray Encode(const QImage &image, const char *format = "jpeg", bool progres
     return buffer.data();
 }
 
-// Offset of the first marker of the given kind, or -1.
-qsizetype FindMarker(const QByteArray &jpeg, uchar marker)
+JpegSegments::Segment FirstScan(const QByteArray &jpeg)
 {
-    for (qsizetype i = 2; i + 1 < jpeg.size(); ++i) {
-        if (uchar(jpeg[i]) == 0xFF && uchar(jpeg[i + 1]) == marker)
-            return i;
-    }
-    return -1;
-}
-
-qsizetype ScanDataStart(const QByteArray &jpeg)
-{
-    const qsizetype sos = FindMarker(jpeg, 0xDA);
-    return sos + 2 + (uchar(jpeg[sos + 2]) << 8 | uchar(jpeg[sos + 3]));
+    return *JpegSegments::Find(jpeg, [](int marker) { return marker == JpegSegments::StartOfScan; });
 }
 
 // A big-endian EXIF segment holding nothing but the orientation tag, spliced in after SOI.
@@ -73,24 +63,22 @@ QByteArray WithOrientation(QByteArray jpeg, int orientation)
 // Points every component of the first scan at Huffman tables 3, which Qt never writes.
 QByteArray WithUndefinedScanTables(QByteArray jpeg)
 {
-    const qsizetype sos = FindMarker(jpeg, 0xDA);
-    for (int c = 0; c < uchar(jpeg[sos + 4]); ++c)
-        jpeg[sos + 6 + 2 * c] = char(0x33);
+    const qsizetype scan = FirstScan(jpeg).contentStart;
+    for (int c = 0; c < uchar(jpeg[scan]); ++c)
+        jpeg[scan + 2 + 2 * c] = char(0x33);
     return jpeg;
 }
 
 // Rewrites the frame header's dimensions, and optionally every component's sampling to 1 × 1.
 QByteArray WithFrameSize(QByteArray jpeg, int width, int height, bool fullChroma = false)
 {
-    qsizetype sof = FindMarker(jpeg, 0xC0);
-    if (sof < 0)
-        sof = FindMarker(jpeg, 0xC2);
-    jpeg[sof + 5] = char(height >> 8);
-    jpeg[sof + 6] = char(height & 0xFF);
-    jpeg[sof + 7] = char(width >> 8);
-    jpeg[sof + 8] = char(width & 0xFF);
-    for (int c = 0; fullChroma && c < uchar(jpeg[sof + 9]); ++c)
-        jpeg[sof + 11 + 3 * c] = 0x11;
+    const qsizetype frame = JpegSegments::Find(jpeg, JpegSegments::IsStartOfFrame)->contentStart;
+    jpeg[frame + 1] = char(height >> 8);
+    jpeg[frame + 2] = char(height & 0xFF);
+    jpeg[frame + 3] = char(width >> 8);
+    jpeg[frame + 4] = char(width & 0xFF);
+    for (int c = 0; fullChroma && c < uchar(jpeg[frame + 5]); ++c)
+        jpeg[frame + 7 + 3 * c] = 0x11;
     return jpeg;
 }
 
@@ -340,9 +328,9 @@ void tst_PictureLoader::refusesBadFiles_data()
     QTest::newRow("JPEG signature then junk")
         << Write(QStringLiteral("junk.jpg"), QByteArray("\xFF\xD8", 2) + QByteArray(5000, 'x')) << PictureError::Damaged;
     QTest::newRow("cut inside the header") << Write(QStringLiteral("cut-header.jpg"), jpeg.left(200)) << PictureError::Damaged;
-    QTest::newRow("cut before the scan") << Write(QStringLiteral("cut-before-scan.jpg"), jpeg.left(FindMarker(jpeg, 0xDA)))
+    QTest::newRow("cut before the scan") << Write(QStringLiteral("cut-before-scan.jpg"), jpeg.left(FirstScan(jpeg).at))
                                          << PictureError::Damaged;
-    QTest::newRow("cut after the header") << Write(QStringLiteral("cut-after-header.jpg"), jpeg.left(ScanDataStart(jpeg)))
+    QTest::newRow("cut after the header") << Write(QStringLiteral("cut-after-header.jpg"), jpeg.left(FirstScan(jpeg).end))
                                           << PictureError::Damaged;
     QTest::newRow("scan using undefined tables")
         << Write(QStringLiteral("bad-tables.jpg"), WithUndefinedScanTables(jpeg)) << PictureError::Damaged;
@@ -393,7 +381,7 @@ void tst_PictureLoader::refusesUnreadableFile()
 void tst_PictureLoader::keepsPartOfJpegCutMidScan()
 {
     const QByteArray jpeg = Encode(Quadrants(QSize(640, 480)));
-    const qsizetype scanStart = ScanDataStart(jpeg);
+    const qsizetype scanStart = FirstScan(jpeg).end;
     const QString path = Write(QStringLiteral("cut-mid-scan.jpg"), jpeg.left(scanStart + (jpeg.size() - scanStart) / 3));
 
     const PreparedPicture prepared = PictureLoader::Prepare(path, PlaySize());
