@@ -19,7 +19,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <memory>
 #include <sys/stat.h>
 
@@ -170,13 +169,13 @@ void tst_BadPictures::Write(const QString &name, const QByteArray &content) cons
 
 QStringList tst_BadPictures::NewGame(const ModalAnswerer::Choice &choice, GameState *paused)
 {
-    ModalAnswerer answerer([&](frmSelectImage &chooser) {
+    ModalAnswerer answerer(ModalAnswerer::AsPlayer([&](frmSelectImage &chooser) {
         if (paused)
             *paused = StateOf(*window);
         choice(chooser);
-    });
+    }));
     window->cmdNewGame_Click();
-    return answerer.ChoosersAnswered == 1 ? answerer.Messages : QStringList{QStringLiteral("no chooser")};
+    return answerer.Answered("frmSelectImage") == 1 ? answerer.Messages : QStringList{QStringLiteral("no chooser")};
 }
 
 void tst_BadPictures::ExpectRefused(const QString &name, const QString &reason, const ModalAnswerer::Choice &choice)

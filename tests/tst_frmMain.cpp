@@ -4,6 +4,7 @@
 #include "library/PictureLoader.h"
 #include "library/basFunctions.h"
 #include "library/frmSelectImage.h"
+#include "support/ModalAnswerer.h"
 #include "windows/PictureCell.h"
 #include "windows/frmAbout.h"
 #include "windows/frmMain.h"
@@ -12,7 +13,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
@@ -20,7 +20,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <functional>
 #include <memory>
 
 namespace {
@@ -37,18 +36,6 @@ void WritePicture(const QString &path, QColor tint = Qt::white)
     painter.fillRect(300, 200, 40, 40, tint);
     painter.end();
     QVERIFY(image.save(path, "JPEG", 95));
-}
-
-// Runs an action on the next modal window once it is up, so a test can answer a dialog.
-void WhenModal(std::function<void(QWidget *)> action)
-{
-    QTimer::singleShot(0, qApp, [action] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (modal)
-            action(modal);
-        else
-            WhenModal(action);
-    });
 }
 
 QImage CellsAsOnePicture(const frmMain &window)
@@ -380,15 +367,11 @@ void tst_frmMain::unloadablePictureChangesNothing()
     bad.write("this is no picture at all");
     bad.close();
 
-    QString warning;
-    WhenModal([&](QWidget *modal) {
-        if (auto *box = qobject_cast<QMessageBox *>(modal))
-            warning = box->text();
-        modal->close();
-    });
+    ModalAnswerer answerer([](QWidget &modal) { modal.close(); });
     window->PicturePath = bad.fileName();
     window->StartGame();
 
+    const QString warning = answerer.Messages.value(0);
     QVERIFY2(warning.contains(QStringLiteral("bad.jpg")), qPrintable(warning));
     QCOMPARE(window->Game.board().PieceAt(), pieces);
     QCOMPARE(window->Game.TickCount(), 75);
@@ -408,7 +391,7 @@ void tst_frmMain::cancelledNewGamePauses()
     StartPlaying();
     Tick(64);
     const auto pieces = window->Game.board().PieceAt();
-    WhenModal([](QWidget *modal) { qobject_cast<frmSelectImage *>(modal)->cmdCancel->click(); });
+    ModalAnswerer answerer(ModalAnswerer::AsPlayer(ModalAnswerer::Cancel()));
     window->cmdNewGame->click();
 
     QVERIFY(!window->Timer1->isActive());
@@ -423,11 +406,10 @@ void tst_frmMain::cancelledNewGamePauses()
 void tst_frmMain::newGameWithoutSelectionStartsNothing()
 {
     ImageFolder = folder->path();
-    WhenModal([](QWidget *modal) {
-        auto *chooser = qobject_cast<frmSelectImage *>(modal);
-        QCOMPARE(chooser->List1->count(), 2);
-        chooser->cmdOK->click();
-    });
+    ModalAnswerer answerer(ModalAnswerer::AsPlayer([](frmSelectImage &chooser) {
+        QCOMPARE(chooser.List1->count(), 2);
+        chooser.cmdOK->click();
+    }));
     window->cmdNewGame->click();
     QVERIFY(window->PicturePath.isEmpty());
     QVERIFY(!window->Timer1->isActive());
@@ -439,13 +421,12 @@ void tst_frmMain::newGameStartsTheChosenPicture()
     ImageFolder = folder->path();
     for (int round = 0; round < 2; ++round) {
         bool freshChooser = false;
-        WhenModal([&](QWidget *modal) {
-            auto *chooser = qobject_cast<frmSelectImage *>(modal);
-            freshChooser = chooser->ListIndex() == -1 && chooser->Tag.isEmpty() && chooser->List1->count() == 2;
-            chooser->List1->setCurrentRow(1);
-            chooser->List1->setCurrentRow(0);
-            chooser->cmdOK->click();
-        });
+        ModalAnswerer answerer(ModalAnswerer::AsPlayer([&](frmSelectImage &chooser) {
+            freshChooser = chooser.ListIndex() == -1 && chooser.Tag.isEmpty() && chooser.List1->count() == 2;
+            chooser.List1->setCurrentRow(1);
+            chooser.List1->setCurrentRow(0);
+            chooser.cmdOK->click();
+        }));
         window->cmdNewGame->click();
         QVERIFY(freshChooser);
         QCOMPARE(window->PicturePath, ImageFolder + QStringLiteral("/a.jpg"));
@@ -465,11 +446,11 @@ void tst_frmMain::clockRunsBehindAbout()
     StartPlaying();
     window->Timer1->setInterval(1);
     int ticksSeen = -1;
-    WhenModal([&](QWidget *modal) {
-        QVERIFY(qobject_cast<frmAbout *>(modal));
+    ModalAnswerer answerer([&](QWidget &modal) {
+        QVERIFY(qobject_cast<frmAbout *>(&modal));
         QTRY_VERIFY(window->Game.TickCount() >= 3);
         ticksSeen = window->Game.TickCount();
-        modal->close();
+        modal.close();
     });
     window->cmdAbout->click();
     QVERIFY(ticksSeen >= 3);

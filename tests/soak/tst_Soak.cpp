@@ -89,9 +89,9 @@ void tst_Soak::cleanupTestCase()
 void tst_Soak::PlayGame(int game)
 {
     const QString picture = pictures[game % pictures.size()];
-    ModalAnswerer answerer(ModalAnswerer::Pick(picture));
+    ModalAnswerer answerer(ModalAnswerer::AsPlayer(ModalAnswerer::Pick(picture)));
     window->cmdNewGame_Click();
-    QCOMPARE(answerer.ChoosersAnswered, 1);
+    QCOMPARE(answerer.Answered("frmSelectImage"), 1);
     QCOMPARE(answerer.Messages, QStringList());
     QCOMPARE(window->PicturePath, JoinPath(ImageFolder, picture));
     QVERIFY(window->Game.TimerEnabled());
@@ -103,9 +103,9 @@ void tst_Soak::PlayGame(int game)
 
 void tst_Soak::OpenAbout()
 {
-    ModalAnswerer answerer(ModalAnswerer::Cancel());
+    ModalAnswerer answerer(ModalAnswerer::AsPlayer(ModalAnswerer::Cancel()));
     window->cmdAbout_Click();
-    QCOMPARE(answerer.AboutsClosed, 1);
+    QCOMPARE(answerer.Answered("frmAbout"), 1);
 }
 
 void tst_Soak::gamesAndAboutsHoldMemoryAndFilesLevel()
