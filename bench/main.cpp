@@ -19,8 +19,6 @@
 
 namespace {
 
-const QSize PlaySize(320, 240);
-
 // Medians of three one-second repetitions shrug off the load spikes of a shared machine; the whole
 // run takes about a minute.
 char DefaultMinTime[] = "--benchmark_min_time=1";
@@ -30,8 +28,8 @@ char DefaultAggregatesOnly[] = "--benchmark_report_aggregates_only=true";
 void TimePreparation(benchmark::State &state, Preparations::Preparation prepare, const QString &path)
 {
     for (auto _ : state) {
-        const QImage prepared = prepare(path, PlaySize);
-        if (prepared.size() != PlaySize) {
+        const QImage prepared = prepare(path, PlaySize());
+        if (prepared.size() != PlaySize()) {
             state.SkipWithError("the preparation failed");
             break;
         }
@@ -43,9 +41,9 @@ void TimePreparation(benchmark::State &state, Preparations::Preparation prepare,
 void TimeStartAfterPreview(benchmark::State &state, const QString &path)
 {
     PictureLoader::ClearCache();
-    PictureLoader::Prepare(path, PlaySize);
+    PictureLoader::Prepare(path, PlaySize());
     for (auto _ : state) {
-        const PreparedPicture prepared = PictureLoader::Prepare(path, PlaySize);
+        const PreparedPicture prepared = PictureLoader::Prepare(path, PlaySize());
         if (!prepared.ok()) {
             state.SkipWithError("the preparation failed");
             break;
@@ -87,7 +85,8 @@ QString Ratio(double numerator, double denominator)
 
 void PrintTimes(const ResultTable &table, const PhotoSet &photos)
 {
-    std::printf("\nPreparing for play (320 x 240), milliseconds per photo: wall time, and in brackets process CPU time\n");
+    std::printf("\nPreparing for play (%d x %d), milliseconds per photo: wall time, and in brackets process CPU time\n",
+                PlaySize().width(), PlaySize().height());
     std::printf("%-18s %8s %15s %15s %15s %12s %12s\n", "photo", "file MB", "ours", "naive", "floor", "naive/ours",
                 "ours/floor");
     for (const Photo &photo : photos.photos()) {
@@ -124,7 +123,7 @@ void PrintPeakMemory(const PhotoSet &photos)
     for (const QString &name : {QStringLiteral("24MP"), QStringLiteral("12MP-progressive")}) {
         std::printf("%-18s", qPrintable(name));
         for (const char *preparation : {"ours", "naive", "floor"}) {
-            const qint64 kilobytes = PeakMemory::Measure(QLatin1String(preparation), photos.find(name).path, warmUp, PlaySize);
+            const qint64 kilobytes = PeakMemory::Measure(QLatin1String(preparation), photos.find(name).path, warmUp, PlaySize());
             std::printf("  %s %6.1f", preparation, kilobytes < 0 ? -1.0 : kilobytes / 1024.0);
         }
         std::printf("\n");

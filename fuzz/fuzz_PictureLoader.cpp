@@ -12,8 +12,6 @@
 
 namespace {
 
-const QSize PlaySize(board::PictureWidth, board::PictureHeight);
-
 QString InputPath()
 {
     static QTemporaryDir folder;
@@ -28,7 +26,7 @@ void CheckPrepared(const PreparedPicture &prepared)
             std::abort();
         return;
     }
-    if (prepared.image.size() != PlaySize || !prepared.error.isEmpty())
+    if (prepared.image.size() != PlaySize() || !prepared.error.isEmpty())
         std::abort();
     for (int piece = 0; piece < board::Cells; ++piece) {
         const board::Point origin = board::PieceOrigin(piece);
@@ -60,6 +58,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     file.close();
     // Every input is written to the same path, often within the same millisecond.
     PictureLoader::ClearCache();
-    CheckPrepared(PictureLoader::Prepare(InputPath(), PlaySize));
+    CheckPrepared(PictureLoader::Prepare(InputPath(), PlaySize()));
     return 0;
 }

@@ -56,8 +56,8 @@ int DrawPosition(double r)
 void Board::InitPieces()
 {
     for (int i = 0; i < Cells; ++i) {
-        SolvedPieceAt[i] = i;
-        PieceAt[i] = i;
+        solvedPieceAt[i] = i;
+        pieceAt[i] = i;
     }
 }
 
@@ -74,13 +74,13 @@ void Board::ShufflePieces(RandomSource &random, const std::function<float()> &cl
 
 void Board::SwapPieces(int a, int b)
 {
-    std::swap(PieceAt[a], PieceAt[b]);
+    std::swap(pieceAt[a], pieceAt[b]);
 }
 
 bool Board::CheckSolved() const
 {
     for (int i = 0; i < Cells; ++i) {
-        if (PieceAt[i] != SolvedPieceAt[i])
+        if (pieceAt[i] != solvedPieceAt[i])
             return false;
     }
     return true;

@@ -52,15 +52,20 @@ float SecondsSinceMidnight();
 // r × 48 − 0.1 truncated toward zero: always 0..47, with 0 slightly favoured on purpose.
 int DrawPosition(double r);
 
+// Read freely; changed only by its operations, so PieceAt stays a permutation once filled.
 class Board {
 public:
-    std::array<int, Cells> PieceAt{};
-    std::array<int, Cells> SolvedPieceAt{};
+    const std::array<int, Cells> &PieceAt() const { return pieceAt; }
+    const std::array<int, Cells> &SolvedPieceAt() const { return solvedPieceAt; }
 
     void InitPieces();
     void ShufflePieces(RandomSource &random, const std::function<float()> &clock);
     void SwapPieces(int a, int b);
     bool CheckSolved() const;
+
+private:
+    std::array<int, Cells> pieceAt{};
+    std::array<int, Cells> solvedPieceAt{};
 };
 
 } // namespace board

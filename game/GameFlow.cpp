@@ -39,67 +39,118 @@ GameFlow::GameFlow(RandomSource &random, std::function<float()> clock)
 {
 }
 
+void GameFlow::SetListener(GameFlowListener *listener)
+{
+    this->listener = listener;
+}
+
+bool GameFlow::TimerEnabled() const
+{
+    return current == Phase::Preview || current == Phase::Play;
+}
+
+// A pause keeps whatever was shown: the cells only once the preview was over.
+bool GameFlow::CellsVisible() const
+{
+    return current == Phase::Play || (current == Phase::Paused && tickCount >= PreviewTicks);
+}
+
+bool GameFlow::ResultVisible() const
+{
+    return current == Phase::Won || current == Phase::Lost;
+}
+
+std::string GameFlow::ResultText() const
+{
+    if (current == Phase::Won)
+        return WinText;
+    if (current == Phase::Lost)
+        return LossText;
+    return InitialText;
+}
+
 void GameFlow::StartGame()
 {
-    ResultVisible = false;
-    ProgressBar1.SetMin(0);
-    ProgressBar1.SetMax(PreviewTicks);
-    TimeLeft = PlayUnits;
-    board.InitPieces();
-    board.ShufflePieces(random, clock);
+    bar.SetMin(0);
+    bar.SetMax(PreviewTicks);
+    timeLeft = PlayUnits;
+    tiles.InitPieces();
+    tiles.ShufflePieces(random, clock);
+    if (listener)
+        listener->BoardDealt();
     ShowWholePicture(true);
-    TimeLeft = PlayUnits;
-    TickCount = 0;
-    TimerEnabled = true;
+    timeLeft = PlayUnits;
+    tickCount = 0;
+    StateChanged();
 }
 
 void GameFlow::Timer1_Timer()
 {
-    const int t = ++TickCount;
+    if (!TimerEnabled())
+        return;
+    const int t = ++tickCount;
     if (t < PreviewTicks) {
-        ProgressBar1.SetValue(t);
+        bar.SetValue(t);
     } else if (t == PreviewTicks) {
         ShowWholePicture(false);
-        ProgressBar1.SetMin(0);
-        ProgressBar1.SetMax(PlayUnits);
-        ProgressBar1.SetValue(0);
+        bar.SetMin(0);
+        bar.SetMax(PlayUnits);
+        bar.SetValue(0);
     } else if (t % TicksPerUnit == 0) {
-        --TimeLeft;
-        ProgressBar1.SetValue(PlayUnits - TimeLeft);
-        if (TimeLeft == 0) {
+        --timeLeft;
+        bar.SetValue(PlayUnits - timeLeft);
+        if (timeLeft == 0)
             ShowGameResult(false);
-            ShowWholePicture(true);
-            TimerEnabled = false;
-        }
     }
+    StateChanged();
 }
 
 void GameFlow::PicArr_DragDrop(int index, int source)
 {
-    board.SwapPieces(index, source);
-    if (board.CheckSolved()) {
-        ShowWholePicture(true);
-        TimerEnabled = false;
+    const auto onBoard = [](int cell) { return cell >= 0 && cell < Cells; };
+    if (!CellsVisible() || !onBoard(index) || !onBoard(source))
+        return;
+    tiles.SwapPieces(index, source);
+    if (listener)
+        listener->PiecesSwapped(index, source);
+    if (tiles.CheckSolved()) {
         ShowGameResult(true);
+        StateChanged();
     }
 }
 
-void GameFlow::ShowWholePicture(bool whole)
+void GameFlow::Pause()
 {
-    PicplayVisible = whole;
-    CellsVisible = !whole;
-}
-
-void GameFlow::ShowGameResult(bool won)
-{
-    ResultText = won ? WinText : LossText;
-    ResultVisible = true;
+    if (!TimerEnabled())
+        return;
+    current = Phase::Paused;
+    StateChanged();
 }
 
 void GameFlow::Unload()
 {
-    TickCount = 0;
-    TimeLeft = 0;
+    tickCount = 0;
+    timeLeft = 0;
+    current = Phase::Idle;
+    StateChanged();
+}
+
+// The whole picture covers the cells through the preview; play shows the cells.
+void GameFlow::ShowWholePicture(bool whole)
+{
+    current = whole ? Phase::Preview : Phase::Play;
+}
+
+// Either end brings the whole picture back with the result over it, and stops the clock.
+void GameFlow::ShowGameResult(bool won)
+{
+    current = won ? Phase::Won : Phase::Lost;
+}
+
+void GameFlow::StateChanged()
+{
+    if (listener)
+        listener->StateChanged();
 }
 
 } // namespace board

@@ -25,8 +25,24 @@ private:
     void Clamp();
 };
 
-// The rules of one game from start to result. The window draws what this decides:
-// it paints the cells after StartGame and carries their images along on a drop.
+// Where a game stands. What is shown follows from it: the whole picture covers the cells except in
+// play, or in a pause that began in play; the result shows once the game is won or lost.
+enum class Phase { Idle, Preview, Play, Paused, Won, Lost };
+
+// Told of every change the rules make, so a view can follow them without asking.
+class GameFlowListener {
+public:
+    virtual ~GameFlowListener() = default;
+    // A fresh scramble: every cell shows a new piece.
+    virtual void BoardDealt() = 0;
+    // Cells a and b exchanged their pieces.
+    virtual void PiecesSwapped(int a, int b) = 0;
+    // The phase, the counters or the bar changed.
+    virtual void StateChanged() = 0;
+};
+
+// The rules of one game from start to result. They own the game's state; a view reads it and
+// sends the player's intents: start, tick, drop and pause.
 class GameFlow {
 public:
     static constexpr int PreviewTicks = 50;
@@ -38,27 +54,42 @@ public:
 
     GameFlow(RandomSource &random, std::function<float()> clock);
 
-    Board board;
-    int TickCount = 0;
-    int TimeLeft = 0;
-    bool TimerEnabled = false;
-    bool PicplayVisible = true;
-    bool CellsVisible = false;
-    bool ResultVisible = false;
-    std::string ResultText = InitialText;
-    ProgressBarState ProgressBar1;
+    void SetListener(GameFlowListener *listener);
+
+    Phase phase() const { return current; }
+    const Board &board() const { return tiles; }
+    int TickCount() const { return tickCount; }
+    int TimeLeft() const { return timeLeft; }
+    const ProgressBarState &ProgressBar1() const { return bar; }
+    bool TimerEnabled() const;
+    bool CellsVisible() const;
+    bool ResultVisible() const;
+    std::string ResultText() const;
 
     // Call only once the picture is prepared, so a bad file changes nothing.
     void StartGame();
+    // Ticks count only while the clock runs.
     void Timer1_Timer();
+    // A drop counts only where the cells are shown.
     void PicArr_DragDrop(int index, int source);
-    void ShowWholePicture(bool whole);
-    void ShowGameResult(bool won);
+    // Stops the clock of a game in its preview or play; the board stays as it is.
+    void Pause();
+    // The window is closing: the counters are zeroed and no game runs any more.
     void Unload();
 
 private:
+    void ShowWholePicture(bool whole);
+    void ShowGameResult(bool won);
+    void StateChanged();
+
     RandomSource &random;
     std::function<float()> clock;
+    GameFlowListener *listener = nullptr;
+    Phase current = Phase::Idle;
+    Board tiles;
+    int tickCount = 0;
+    int timeLeft = 0;
+    ProgressBarState bar;
 };
 
 } // namespace board

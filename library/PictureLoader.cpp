@@ -3,6 +3,8 @@
 
 #include "library/PictureLoader.h"
 
+#include "library/JpegSegments.h"
+
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -62,32 +64,12 @@ PreparedPicture Failure(PictureError kind)
     return {{}, Message(kind), kind};
 }
 
-// The code of the marker at the device's position, fill bytes skipped; -1 if there is none.
-int NextMarker(QIODevice &device)
-{
-    char byte = 0;
-    if (!device.getChar(&byte) || uchar(byte) != 0xFF)
-        return -1;
-    while (device.getChar(&byte)) {
-        if (uchar(byte) != 0xFF)
-            return uchar(byte);
-    }
-    return -1;
-}
-
 // What the marker segments before the first scan tell about a JPEG file.
 struct JpegHeader {
     bool endsBeforeScanData = false;
     bool progressive = false;
     qint64 coefficientBytes = 0;
 };
-
-bool IsStartOfFrame(int marker)
-{
-    constexpr int DefineHuffmanTable = 0xC4, Reserved = 0xC8, DefineArithmeticCoding = 0xCC;
-    return marker >= 0xC0 && marker <= 0xCF && marker != DefineHuffmanTable && marker != Reserved
-        && marker != DefineArithmeticCoding;
-}
 
 // A progressive decoder holds all of these until the last scan: 64 coefficients of 2 bytes a block.
 qint64 CoefficientBytes(const QByteArray &frame)
@@ -112,30 +94,25 @@ qint64 CoefficientBytes(const QByteArray &frame)
 // Anything unexpected is left to libjpeg, which has already read this far without error.
 JpegHeader ReadJpegHeader(QIODevice &device)
 {
-    constexpr int StartOfScan = 0xDA, EndOfImage = 0xD9;
-    const qint64 start = device.pos();
     JpegHeader header;
-    device.seek(2);
-    for (int marker = NextMarker(device); marker != -1; marker = NextMarker(device)) {
-        uchar length[2];
-        if (marker == EndOfImage || device.read(reinterpret_cast<char *>(length), 2) != 2) {
+    JpegSegments::Walk(device, [&](const JpegSegments::Segment &segment) {
+        if (segment.marker == JpegSegments::EndOfImage || segment.end < 0) {
             header.endsBeforeScanData = true;
-            break;
+            return false;
         }
-        const qint64 segmentEnd = device.pos() + (length[0] << 8 | length[1]) - 2;
-        if (marker == StartOfScan) {
+        if (segment.marker == JpegSegments::StartOfScan) {
             // libjpeg fills a file that ends early with grey and reports success; one that ends
             // here holds nothing of the picture at all.
-            header.endsBeforeScanData = segmentEnd >= device.size();
-            break;
+            header.endsBeforeScanData = segment.end >= device.size();
+            return false;
         }
-        if (IsStartOfFrame(marker)) {
-            header.progressive = (marker & 3) == 2;
-            header.coefficientBytes = CoefficientBytes(device.read(segmentEnd - device.pos()));
+        if (JpegSegments::IsStartOfFrame(segment.marker)) {
+            header.progressive = (segment.marker & 3) == 2;
+            device.seek(segment.contentStart);
+            header.coefficientBytes = CoefficientBytes(device.read(segment.end - segment.contentStart));
         }
-        device.seek(segmentEnd);
-    }
-    device.seek(start);
+        return true;
+    });
     return header;
 }
 

@@ -3,9 +3,17 @@
 
 #pragma once
 
+#include "game/Board.h"
+
 #include <QImage>
 #include <QSize>
 #include <QString>
+
+// The size pictures are prepared to for play, in logical pixels: the board's whole picture.
+constexpr QSize PlaySize()
+{
+    return {board::PictureWidth, board::PictureHeight};
+}
 
 // Why a picture file could not be prepared; the plain-words text for the player is in `error`.
 enum class PictureError { None, Missing, Unreadable, NotAPicture, Damaged, TooLarge };

@@ -6,6 +6,7 @@
 #include "library/PictureLoader.h"
 #include "library/basFunctions.h"
 #include "desktop/Artwork.h"
+#include "desktop/IconButton.h"
 #include "desktop/WindowHints.h"
 
 #include <QCollator>
@@ -42,16 +43,6 @@ QString Shown(QString fileName)
     return fileName;
 }
 
-QPushButton *CreateButton(QWidget *parent, const QString &face, const QString &name, const QString &description)
-{
-    auto *button = new QPushButton(parent);
-    button->setIcon(Artwork::ButtonFace(face));
-    button->setIconSize(QSize(32, 32));
-    button->setAccessibleName(name);
-    button->setAccessibleDescription(description);
-    return button;
-}
-
 } // namespace
 
 frmSelectImage::frmSelectImage(QWidget *parent)
@@ -74,14 +65,14 @@ frmSelectImage::frmSelectImage(QWidget *parent)
 
 void frmSelectImage::CreateControls()
 {
-    cmdOK = CreateButton(this, QStringLiteral(":/art/tick.png"), tr("OK"),
-                         tr("Start a new game with the selected picture"));
+    cmdOK = IconButton(this, Artwork::ButtonFace(QStringLiteral(":/art/tick.png")), tr("OK"),
+                       tr("Start a new game with the selected picture"));
     cmdOK->setGeometry(146, 6, 109, 37);
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmSelectImage::cmdOK_Click);
 
-    cmdCancel = CreateButton(this, QStringLiteral(":/art/cross.png"), tr("Cancel"),
-                             tr("Close without starting a game"));
+    cmdCancel = IconButton(this, Artwork::ButtonFace(QStringLiteral(":/art/cross.png")), tr("Cancel"),
+                           tr("Close without starting a game"));
     cmdCancel->setGeometry(146, 48, 109, 37);
     connect(cmdCancel, &QPushButton::clicked, this, &frmSelectImage::cmdCancel_Click);
 
@@ -144,7 +135,7 @@ void frmSelectImage::ShowPreview()
         return;
     const qreal ratio = devicePixelRatio();
     // The same preparation as the game's, so a game started from here finds it ready.
-    const PreparedPicture picture = PictureLoader::Prepare(JoinPath(ImageFolder, List(index)), QSize(320, 240) * ratio);
+    const PreparedPicture picture = PictureLoader::Prepare(JoinPath(ImageFolder, List(index)), PlaySize() * ratio);
     if (!picture.ok()) {
         ClearPreview(picture.error);
         return;

@@ -1,6 +1,6 @@
 # SPDX-FileCopyrightText: 2026 Tilora developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Shared by scripts/run and scripts/test: install what is missing, then build.
+# Shared by the scripts: install what is missing, configure once, then build.
 
 # Debian packages the build and the game need.
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
@@ -31,9 +31,14 @@ build_tree() {
 
 # The same for another CMake project of the tree (the fuzzer): its folder, then the build folder.
 build_project() {
+    configure_project "$@"
+    cmake --build "$2" --parallel "$(nproc)"
+}
+
+# Configures a CMake project (its folder, then the build folder, then options) unless already done.
+configure_project() {
     local source=$1 dir=$2; shift 2
     if [ ! -f "$dir/CMakeCache.txt" ]; then
         cmake -S "$source" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
     fi
-    cmake --build "$dir" --parallel "$(nproc)"
 }

@@ -19,7 +19,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <memory>
 #include <sys/stat.h>
 
@@ -33,8 +32,8 @@ struct GameState {
     std::array<int, board::Cells> pieceAt;
     std::array<int, board::Cells> solvedPieceAt;
     int tickCount, timeLeft;
-    bool timerEnabled, timerActive, picplayVisible, cellsVisible, resultVisible;
-    std::string resultText;
+    board::Phase phase;
+    bool timerActive, picplayVisible, cellsVisible, resultVisible;
     float barMin, barMax, barValue;
     int shownMin, shownMax, shownValue;
     QImage picture;
@@ -46,10 +45,10 @@ struct GameState {
 GameState StateOf(const frmMain &window)
 {
     const board::GameFlow &game = window.Game;
-    GameState state{game.board.PieceAt, game.board.SolvedPieceAt, game.TickCount, game.TimeLeft,
-                    game.TimerEnabled, window.Timer1->isActive(), !window.picplay->isHidden(),
-                    !window.PicArr[0]->isHidden(), !window.lblGameResult->isHidden(), game.ResultText,
-                    game.ProgressBar1.Min, game.ProgressBar1.Max, game.ProgressBar1.Value,
+    GameState state{game.board().PieceAt(), game.board().SolvedPieceAt(), game.TickCount(), game.TimeLeft(),
+                    game.phase(), window.Timer1->isActive(), !window.picplay->isHidden(),
+                    !window.PicArr[0]->isHidden(), !window.lblGameResult->isHidden(),
+                    game.ProgressBar1().Min, game.ProgressBar1().Max, game.ProgressBar1().Value,
                     window.ProgressBar1->minimum(), window.ProgressBar1->maximum(), window.ProgressBar1->value(),
                     window.picplay->Picture(), {}};
     for (const PictureCell *cell : window.PicArr)
@@ -150,8 +149,8 @@ void tst_BadPictures::init()
     for (int tick = 0; tick < 75; ++tick)
         window->Timer1_Timer();
     window->PicArr_DragDrop(1, window->PicArr[0], 20, 20);
-    QVERIFY(window->Game.CellsVisible);
-    QCOMPARE(window->Game.TimeLeft, 248);
+    QVERIFY(window->Game.CellsVisible());
+    QCOMPARE(window->Game.TimeLeft(), 248);
 }
 
 void tst_BadPictures::cleanup()
@@ -170,13 +169,13 @@ void tst_BadPictures::Write(const QString &name, const QByteArray &content) cons
 
 QStringList tst_BadPictures::NewGame(const ModalAnswerer::Choice &choice, GameState *paused)
 {
-    ModalAnswerer answerer([&](frmSelectImage &chooser) {
+    ModalAnswerer answerer(ModalAnswerer::AsPlayer([&](frmSelectImage &chooser) {
         if (paused)
             *paused = StateOf(*window);
         choice(chooser);
-    });
+    }));
     window->cmdNewGame_Click();
-    return answerer.ChoosersAnswered == 1 ? answerer.Messages : QStringList{QStringLiteral("no chooser")};
+    return answerer.Answered("frmSelectImage") == 1 ? answerer.Messages : QStringList{QStringLiteral("no chooser")};
 }
 
 void tst_BadPictures::ExpectRefused(const QString &name, const QString &reason, const ModalAnswerer::Choice &choice)
@@ -186,7 +185,7 @@ void tst_BadPictures::ExpectRefused(const QString &name, const QString &reason, 
     QCOMPARE(messages.size(), 1);
     QVERIFY2(messages[0].contains(QLatin1Char('"') + name + QLatin1Char('"')), qPrintable(messages[0]));
     QVERIFY2(messages[0].contains(reason), qPrintable(messages[0]));
-    QVERIFY(!paused.timerEnabled);
+    QCOMPARE(paused.phase, board::Phase::Paused);
     QVERIFY(StateOf(*window) == paused);
 }
 
@@ -194,9 +193,9 @@ void tst_BadPictures::ExpectPlays(const QString &name)
 {
     QCOMPARE(NewGame(ModalAnswerer::Pick(name)), QStringList());
     QCOMPARE(window->PicturePath, PathOf(name));
-    QVERIFY(window->Game.TimerEnabled);
+    QVERIFY(window->Game.TimerEnabled());
     QVERIFY(window->Timer1->isActive());
-    QCOMPARE(window->Game.TickCount, 0);
+    QCOMPARE(window->Game.TickCount(), 0);
     QVERIFY(window->picplay->isVisible());
     QCOMPARE(window->picplay->Picture().size(), QSize(320, 240) * window->devicePixelRatio());
 }

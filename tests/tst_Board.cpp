@@ -114,14 +114,15 @@ void tst_Board::pieceOriginFollowsTheNumbering()
 void tst_Board::initPiecesPutsEveryPieceInItsCell()
 {
     Board board;
-    QVERIFY(std::all_of(board.PieceAt.begin(), board.PieceAt.end(), [](int p) { return p == 0; }));
-    QVERIFY(std::all_of(board.SolvedPieceAt.begin(), board.SolvedPieceAt.end(), [](int p) { return p == 0; }));
+    QVERIFY(std::all_of(board.PieceAt().begin(), board.PieceAt().end(), [](int p) { return p == 0; }));
+    QVERIFY(std::all_of(board.SolvedPieceAt().begin(), board.SolvedPieceAt().end(), [](int p) { return p == 0; }));
 
-    board.PieceAt[4] = 17;
+    board.InitPieces();
+    board.SwapPieces(4, 17);
     board.InitPieces();
     for (int i = 0; i < Cells; ++i) {
-        QCOMPARE(board.PieceAt[i], i);
-        QCOMPARE(board.SolvedPieceAt[i], i);
+        QCOMPARE(board.PieceAt()[i], i);
+        QCOMPARE(board.SolvedPieceAt()[i], i);
     }
     QVERIFY(board.CheckSolved());
 }
@@ -134,8 +135,8 @@ void tst_Board::swapPiecesExchangesTwoCells()
     QVERIFY(board.CheckSolved());
 
     board.SwapPieces(3, 9);
-    QCOMPARE(board.PieceAt[3], 9);
-    QCOMPARE(board.PieceAt[9], 3);
+    QCOMPARE(board.PieceAt()[3], 9);
+    QCOMPARE(board.PieceAt()[9], 3);
     QVERIFY(!board.CheckSolved());
 
     board.SwapPieces(9, 3);
@@ -184,7 +185,7 @@ void tst_Board::shuffleReseedsOncePerPass()
     QCOMPARE(random.reseeds.front(), 100.5f);
     QCOMPARE(random.reseeds.back(), 100.0f + 0.5f * ShufflePasses);
     QCOMPARE(random.next, std::size_t(2 * ShufflePasses));
-    QVERIFY(IsPermutation(board.PieceAt));
+    QVERIFY(IsPermutation(board.PieceAt()));
 }
 
 void tst_Board::shuffleOfEqualDrawsLeavesTheBoardInOrder()
@@ -224,7 +225,7 @@ void tst_Board::shuffleOutputIsPinned()
     const std::array<int, Cells> expected{21, 44, 34, 40, 33, 47, 3, 35, 8, 38, 10, 5, 28, 20, 32, 15,
                                           27, 24, 43, 19, 16, 25, 17, 9, 31, 42, 4, 1, 12, 29, 30, 39,
                                           14, 13, 6, 45, 36, 26, 23, 22, 37, 11, 0, 2, 46, 41, 7, 18};
-    QCOMPARE(board.PieceAt, expected);
+    QCOMPARE(board.PieceAt(), expected);
 }
 
 void tst_Board::shuffleAlwaysLeavesAPermutation()
@@ -235,8 +236,8 @@ void tst_Board::shuffleAlwaysLeavesAPermutation()
         Board board;
         board.InitPieces();
         board.ShufflePieces(random, [&] { return now += 0.01f; });
-        QVERIFY(IsPermutation(board.PieceAt));
-        QCOMPARE(board.SolvedPieceAt[47], 47);
+        QVERIFY(IsPermutation(board.PieceAt()));
+        QCOMPARE(board.SolvedPieceAt()[47], 47);
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include "library/basFunctions.h"
 #include "library/frmSelectImage.h"
+#include "support/ModalAnswerer.h"
 #include "windows/frmMain.h"
 
 #include <QApplication>
@@ -11,8 +12,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 #include <memory>
 
 class tst_Keyboard : public QObject {
@@ -34,7 +33,7 @@ private slots:
     void tabReachesEveryCommand();
 
 private:
-    QString OpenModalBy(QKeyCombination key, std::function<void(QWidget *)> answer);
+    QString OpenModalBy(QKeyCombination key, const ModalAnswerer::Action &answer);
 
     std::unique_ptr<QTemporaryDir> folder;
     std::unique_ptr<frmMain> window;
@@ -63,52 +62,42 @@ void tst_Keyboard::cleanup()
 
 // Presses a key on the main window and answers the modal window it opens from inside
 // that window's own event loop; returns the window's class, or nothing when none opened.
-QString tst_Keyboard::OpenModalBy(QKeyCombination key, std::function<void(QWidget *)> answer)
+QString tst_Keyboard::OpenModalBy(QKeyCombination key, const ModalAnswerer::Action &answer)
 {
-    QString opened;
-    QTimer poll;
-    poll.setInterval(0);
-    connect(&poll, &QTimer::timeout, [&] {
-        if (QWidget *modal = QApplication::activeModalWidget()) {
-            poll.stop();
-            opened = QString::fromLatin1(modal->metaObject()->className());
-            answer(modal);
-        }
-    });
-    poll.start();
+    ModalAnswerer answerer(answer);
     QTest::keyClick(window.get(), key.key(), key.keyboardModifiers());
-    return opened;
+    return answerer.Opened.value(0);
 }
 
 void tst_Keyboard::ctrlNOpensTheChooserAndEscapeCancels()
 {
-    const QString opened = OpenModalBy(Qt::CTRL | Qt::Key_N, [](QWidget *chooser) {
-        QTest::keyClick(static_cast<frmSelectImage *>(chooser)->List1, Qt::Key_Down);
-        QTest::keyClick(chooser, Qt::Key_Escape);
+    const QString opened = OpenModalBy(Qt::CTRL | Qt::Key_N, [](QWidget &chooser) {
+        QTest::keyClick(static_cast<frmSelectImage &>(chooser).List1, Qt::Key_Down);
+        QTest::keyClick(&chooser, Qt::Key_Escape);
     });
     QCOMPARE(opened, QStringLiteral("frmSelectImage"));
-    QVERIFY(!window->Game.TimerEnabled);
+    QVERIFY(!window->Game.TimerEnabled());
     QVERIFY(window->PicturePath.isEmpty());
     QVERIFY(!QApplication::activeModalWidget());
 }
 
 void tst_Keyboard::enterInTheChooserStartsTheSelectedPicture()
 {
-    const QString opened = OpenModalBy(Qt::CTRL | Qt::Key_N, [](QWidget *modal) {
-        auto *chooser = static_cast<frmSelectImage *>(modal);
-        QTest::keyClick(chooser->List1, Qt::Key_Down);
-        QTest::keyClick(chooser->List1, Qt::Key_Return);
+    const QString opened = OpenModalBy(Qt::CTRL | Qt::Key_N, [](QWidget &modal) {
+        auto &chooser = static_cast<frmSelectImage &>(modal);
+        QTest::keyClick(chooser.List1, Qt::Key_Down);
+        QTest::keyClick(chooser.List1, Qt::Key_Return);
     });
     QCOMPARE(opened, QStringLiteral("frmSelectImage"));
     QCOMPARE(window->PicturePath, JoinPath(folder->path(), QStringLiteral("a.jpg")));
-    QVERIFY(window->Game.TimerEnabled);
+    QVERIFY(window->Game.TimerEnabled());
 }
 
 void tst_Keyboard::f1OpensAboutAndEnterOrEscapeCloses()
 {
     for (Qt::Key close : {Qt::Key_Return, Qt::Key_Escape}) {
-        const QString opened = OpenModalBy(QKeyCombination(Qt::Key_F1), [close](QWidget *about) {
-            QTest::keyClick(about, close);
+        const QString opened = OpenModalBy(QKeyCombination(Qt::Key_F1), [close](QWidget &about) {
+            QTest::keyClick(&about, close);
         });
         QCOMPARE(opened, QStringLiteral("frmAbout"));
         QVERIFY(!QApplication::activeModalWidget());

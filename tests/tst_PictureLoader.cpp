@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tilora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "library/JpegSegments.h"
 #include "library/PictureLoader.h"
 
 #include <QBuffer>
@@ -17,7 +18,6 @@
 
 namespace {
 
-const QSize PlaySize(320, 240);
 const QColor Red(230, 30, 30), Green(30, 200, 40), Blue(30, 40, 220), Yellow(240, 220, 30);
 
 // Red top left, green top right, blue bottom left, yellow bottom right, split at a fraction of each side.
@@ -45,20 +45,9 @@ QByteArray Encode(const QImage &image, const char *format = "jpeg", bool progres
     return buffer.data();
 }
 
-// Offset of the first marker of the given kind, or -1.
-qsizetype FindMarker(const QByteArray &jpeg, uchar marker)
+JpegSegments::Segment FirstScan(const QByteArray &jpeg)
 {
-    for (qsizetype i = 2; i + 1 < jpeg.size(); ++i) {
-        if (uchar(jpeg[i]) == 0xFF && uchar(jpeg[i + 1]) == marker)
-            return i;
-    }
-    return -1;
-}
-
-qsizetype ScanDataStart(const QByteArray &jpeg)
-{
-    const qsizetype sos = FindMarker(jpeg, 0xDA);
-    return sos + 2 + (uchar(jpeg[sos + 2]) << 8 | uchar(jpeg[sos + 3]));
+    return *JpegSegments::Find(jpeg, [](int marker) { return marker == JpegSegments::StartOfScan; });
 }
 
 // A big-endian EXIF segment holding nothing but the orientation tag, spliced in after SOI.
@@ -74,24 +63,22 @@ QByteArray WithOrientation(QByteArray jpeg, int orientation)
 // Points every component of the first scan at Huffman tables 3, which Qt never writes.
 QByteArray WithUndefinedScanTables(QByteArray jpeg)
 {
-    const qsizetype sos = FindMarker(jpeg, 0xDA);
-    for (int c = 0; c < uchar(jpeg[sos + 4]); ++c)
-        jpeg[sos + 6 + 2 * c] = char(0x33);
+    const qsizetype scan = FirstScan(jpeg).contentStart;
+    for (int c = 0; c < uchar(jpeg[scan]); ++c)
+        jpeg[scan + 2 + 2 * c] = char(0x33);
     return jpeg;
 }
 
 // Rewrites the frame header's dimensions, and optionally every component's sampling to 1 × 1.
 QByteArray WithFrameSize(QByteArray jpeg, int width, int height, bool fullChroma = false)
 {
-    qsizetype sof = FindMarker(jpeg, 0xC0);
-    if (sof < 0)
-        sof = FindMarker(jpeg, 0xC2);
-    jpeg[sof + 5] = char(height >> 8);
-    jpeg[sof + 6] = char(height & 0xFF);
-    jpeg[sof + 7] = char(width >> 8);
-    jpeg[sof + 8] = char(width & 0xFF);
-    for (int c = 0; fullChroma && c < uchar(jpeg[sof + 9]); ++c)
-        jpeg[sof + 11 + 3 * c] = 0x11;
+    const qsizetype frame = JpegSegments::Find(jpeg, JpegSegments::IsStartOfFrame)->contentStart;
+    jpeg[frame + 1] = char(height >> 8);
+    jpeg[frame + 2] = char(height & 0xFF);
+    jpeg[frame + 3] = char(width >> 8);
+    jpeg[frame + 4] = char(width & 0xFF);
+    for (int c = 0; fullChroma && c < uchar(jpeg[frame + 5]); ++c)
+        jpeg[frame + 7 + 3 * c] = 0x11;
     return jpeg;
 }
 
@@ -224,11 +211,11 @@ void tst_PictureLoader::stretchesToExactSize_data()
 {
     QTest::addColumn<QSize>("source");
     QTest::addColumn<QSize>("target");
-    QTest::newRow("4:3") << QSize(1024, 768) << PlaySize;
-    QTest::newRow("16:9") << QSize(1280, 720) << PlaySize;
-    QTest::newRow("portrait") << QSize(480, 720) << PlaySize;
-    QTest::newRow("smaller than the board") << QSize(160, 100) << PlaySize;
-    QTest::newRow("odd size") << QSize(333, 997) << PlaySize;
+    QTest::newRow("4:3") << QSize(1024, 768) << PlaySize();
+    QTest::newRow("16:9") << QSize(1280, 720) << PlaySize();
+    QTest::newRow("portrait") << QSize(480, 720) << PlaySize();
+    QTest::newRow("smaller than the board") << QSize(160, 100) << PlaySize();
+    QTest::newRow("odd size") << QSize(333, 997) << PlaySize();
     QTest::newRow("device pixel ratio 2") << QSize(2000, 1500) << QSize(640, 480);
 }
 
@@ -262,11 +249,11 @@ void tst_PictureLoader::honoursExifOrientation_data()
     QTest::addColumn<QSize>("target");
     QTest::addColumn<QList<QColor>>("shown");
     const QList<QColor> upright{Red, Green, Blue, Yellow};
-    QTest::newRow("1 upright") << 1 << PlaySize << upright;
-    QTest::newRow("2 mirrored") << 2 << PlaySize << QList<QColor>{Green, Red, Yellow, Blue};
-    QTest::newRow("3 turned half") << 3 << PlaySize << QList<QColor>{Yellow, Blue, Green, Red};
-    QTest::newRow("6 turned clockwise") << 6 << PlaySize << QList<QColor>{Blue, Red, Yellow, Green};
-    QTest::newRow("8 turned anticlockwise") << 8 << PlaySize << QList<QColor>{Green, Yellow, Red, Blue};
+    QTest::newRow("1 upright") << 1 << PlaySize() << upright;
+    QTest::newRow("2 mirrored") << 2 << PlaySize() << QList<QColor>{Green, Red, Yellow, Blue};
+    QTest::newRow("3 turned half") << 3 << PlaySize() << QList<QColor>{Yellow, Blue, Green, Red};
+    QTest::newRow("6 turned clockwise") << 6 << PlaySize() << QList<QColor>{Blue, Red, Yellow, Green};
+    QTest::newRow("8 turned anticlockwise") << 8 << PlaySize() << QList<QColor>{Green, Yellow, Red, Blue};
     QTest::newRow("6 into a portrait size") << 6 << QSize(240, 320) << QList<QColor>{Blue, Red, Yellow, Green};
     QTest::newRow("8 at device pixel ratio 2") << 8 << QSize(640, 480) << QList<QColor>{Green, Yellow, Red, Blue};
 }
@@ -316,10 +303,10 @@ void tst_PictureLoader::loadsEveryDecodableKind()
     QFETCH(QImage::Format, format);
     const QString path = Write(QStringLiteral("kind.jpg"), content);
 
-    const PreparedPicture prepared = PictureLoader::Prepare(path, PlaySize);
+    const PreparedPicture prepared = PictureLoader::Prepare(path, PlaySize());
 
     QVERIFY2(prepared.ok(), qPrintable(prepared.error));
-    QCOMPARE(prepared.image.size(), PlaySize);
+    QCOMPARE(prepared.image.size(), PlaySize());
     QCOMPARE(prepared.image.format(), format);
     const QRgb actual = At(prepared.image, 0.1, 0.1);
     QVERIFY2(Near(actual, topLeft, 8), qPrintable(Describe(actual)));
@@ -341,9 +328,9 @@ void tst_PictureLoader::refusesBadFiles_data()
     QTest::newRow("JPEG signature then junk")
         << Write(QStringLiteral("junk.jpg"), QByteArray("\xFF\xD8", 2) + QByteArray(5000, 'x')) << PictureError::Damaged;
     QTest::newRow("cut inside the header") << Write(QStringLiteral("cut-header.jpg"), jpeg.left(200)) << PictureError::Damaged;
-    QTest::newRow("cut before the scan") << Write(QStringLiteral("cut-before-scan.jpg"), jpeg.left(FindMarker(jpeg, 0xDA)))
+    QTest::newRow("cut before the scan") << Write(QStringLiteral("cut-before-scan.jpg"), jpeg.left(FirstScan(jpeg).at))
                                          << PictureError::Damaged;
-    QTest::newRow("cut after the header") << Write(QStringLiteral("cut-after-header.jpg"), jpeg.left(ScanDataStart(jpeg)))
+    QTest::newRow("cut after the header") << Write(QStringLiteral("cut-after-header.jpg"), jpeg.left(FirstScan(jpeg).end))
                                           << PictureError::Damaged;
     QTest::newRow("scan using undefined tables")
         << Write(QStringLiteral("bad-tables.jpg"), WithUndefinedScanTables(jpeg)) << PictureError::Damaged;
@@ -367,7 +354,7 @@ void tst_PictureLoader::refusesBadFiles()
     QElapsedTimer timer;
     timer.start();
 
-    const PreparedPicture prepared = PictureLoader::Prepare(path, PlaySize);
+    const PreparedPicture prepared = PictureLoader::Prepare(path, PlaySize());
 
     QVERIFY(timer.elapsed() < 1000);
     QVERIFY(!prepared.ok());
@@ -384,7 +371,7 @@ void tst_PictureLoader::refusesUnreadableFile()
     if (probe.open(QIODevice::ReadOnly))
         QSKIP("This user reads files whatever their permissions (root).");
 
-    const PreparedPicture prepared = PictureLoader::Prepare(path, PlaySize);
+    const PreparedPicture prepared = PictureLoader::Prepare(path, PlaySize());
 
     QVERIFY(prepared.image.isNull());
     QCOMPARE(prepared.kind, PictureError::Unreadable);
@@ -394,13 +381,13 @@ void tst_PictureLoader::refusesUnreadableFile()
 void tst_PictureLoader::keepsPartOfJpegCutMidScan()
 {
     const QByteArray jpeg = Encode(Quadrants(QSize(640, 480)));
-    const qsizetype scanStart = ScanDataStart(jpeg);
+    const qsizetype scanStart = FirstScan(jpeg).end;
     const QString path = Write(QStringLiteral("cut-mid-scan.jpg"), jpeg.left(scanStart + (jpeg.size() - scanStart) / 3));
 
-    const PreparedPicture prepared = PictureLoader::Prepare(path, PlaySize);
+    const PreparedPicture prepared = PictureLoader::Prepare(path, PlaySize());
 
     QVERIFY2(prepared.ok(), qPrintable(prepared.error));
-    QCOMPARE(prepared.image.size(), PlaySize);
+    QCOMPARE(prepared.image.size(), PlaySize());
     QVERIFY(Near(At(prepared.image, 0.1, 0.1), Red));
     QVERIFY(Near(At(prepared.image, 0.9, 0.9), QColor(128, 128, 128), 8));
 }
@@ -412,11 +399,11 @@ void tst_PictureLoader::answersForgedHeaderWithinBoundsQuickly()
     QElapsedTimer timer;
     timer.start();
 
-    const PreparedPicture prepared = PictureLoader::Prepare(path, PlaySize);
+    const PreparedPicture prepared = PictureLoader::Prepare(path, PlaySize());
 
     QVERIFY(timer.elapsed() < 1000);
     QVERIFY2(prepared.ok(), qPrintable(prepared.error));
-    QCOMPARE(prepared.image.size(), PlaySize);
+    QCOMPARE(prepared.image.size(), PlaySize());
 }
 
 void tst_PictureLoader::loadsProgressiveWithinCoefficientBound()
@@ -424,10 +411,10 @@ void tst_PictureLoader::loadsProgressiveWithinCoefficientBound()
     const QByteArray jpeg = WithFrameSize(Encode(Quadrants(QSize(640, 480)), "jpeg", true), 6000, 4000, true);
     const QString path = Write(QStringLiteral("progressive-444.jpg"), jpeg);
 
-    const PreparedPicture prepared = PictureLoader::Prepare(path, PlaySize);
+    const PreparedPicture prepared = PictureLoader::Prepare(path, PlaySize());
 
     QVERIFY2(prepared.ok(), qPrintable(prepared.error));
-    QCOMPARE(prepared.image.size(), PlaySize);
+    QCOMPARE(prepared.image.size(), PlaySize());
 }
 
 void tst_PictureLoader::keepsLastPreparation()
@@ -435,31 +422,31 @@ void tst_PictureLoader::keepsLastPreparation()
     const auto [red, blue] = SameLength(Red, Blue);
     QDir(folder.path()).mkdir(QStringLiteral("sub"));
     const QString path = Write(QStringLiteral("kept.jpg"), red);
-    QVERIFY(Near(At(PictureLoader::Prepare(path, PlaySize).image, 0.5, 0.5), Red));
+    QVERIFY(Near(At(PictureLoader::Prepare(path, PlaySize()).image, 0.5, 0.5), Red));
 
     OverwriteKeepingTime(path, blue);
-    QVERIFY2(Near(At(PictureLoader::Prepare(path, PlaySize).image, 0.5, 0.5), Red), "same file, decoded again");
+    QVERIFY2(Near(At(PictureLoader::Prepare(path, PlaySize()).image, 0.5, 0.5), Red), "same file, decoded again");
     const QString samePath = folder.filePath(QStringLiteral("sub/../kept.jpg"));
-    QVERIFY2(Near(At(PictureLoader::Prepare(samePath, PlaySize).image, 0.5, 0.5), Red), "same file by another path");
+    QVERIFY2(Near(At(PictureLoader::Prepare(samePath, PlaySize()).image, 0.5, 0.5), Red), "same file by another path");
     const QImage otherSize = PictureLoader::Prepare(path, QSize(640, 480)).image;
     QCOMPARE(otherSize.size(), QSize(640, 480));
     QVERIFY2(Near(At(otherSize, 0.5, 0.5), Blue), "another size needs its own decode");
 
-    QVERIFY(Near(At(PictureLoader::Prepare(path, PlaySize).image, 0.5, 0.5), Blue));
+    QVERIFY(Near(At(PictureLoader::Prepare(path, PlaySize()).image, 0.5, 0.5), Blue));
     OverwriteKeepingTime(path, red);
-    QVERIFY2(Near(At(PictureLoader::Prepare(path, PlaySize).image, 0.5, 0.5), Blue), "same file, decoded again");
+    QVERIFY2(Near(At(PictureLoader::Prepare(path, PlaySize()).image, 0.5, 0.5), Blue), "same file, decoded again");
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadWrite));
     QVERIFY(file.setFileTime(QFileInfo(path).lastModified().addSecs(2), QFileDevice::FileModificationTime));
     file.close();
-    QVERIFY2(Near(At(PictureLoader::Prepare(path, PlaySize).image, 0.5, 0.5), Red), "a touched file is decoded anew");
+    QVERIFY2(Near(At(PictureLoader::Prepare(path, PlaySize()).image, 0.5, 0.5), Red), "a touched file is decoded anew");
 
     OverwriteKeepingTime(path, blue + QByteArray(10, '\0'));
-    QVERIFY2(Near(At(PictureLoader::Prepare(path, PlaySize).image, 0.5, 0.5), Blue), "a file of another size is decoded anew");
+    QVERIFY2(Near(At(PictureLoader::Prepare(path, PlaySize()).image, 0.5, 0.5), Blue), "a file of another size is decoded anew");
 
     OverwriteKeepingTime(path, red + QByteArray(10, '\0'));
     PictureLoader::ClearCache();
-    QVERIFY2(Near(At(PictureLoader::Prepare(path, PlaySize).image, 0.5, 0.5), Red), "ClearCache did not forget");
+    QVERIFY2(Near(At(PictureLoader::Prepare(path, PlaySize()).image, 0.5, 0.5), Red), "ClearCache did not forget");
 }
 
 void tst_PictureLoader::doesNotKeepFailures()
@@ -467,15 +454,15 @@ void tst_PictureLoader::doesNotKeepFailures()
     const auto [red, blue] = SameLength(Red, Blue);
     const QString kept = Write(QStringLiteral("kept.jpg"), red);
     const QString failing = Write(QStringLiteral("failing.jpg"), QByteArray(red.size(), 'x'));
-    QVERIFY(PictureLoader::Prepare(kept, PlaySize).ok());
+    QVERIFY(PictureLoader::Prepare(kept, PlaySize()).ok());
     OverwriteKeepingTime(kept, blue);
 
-    QVERIFY(!PictureLoader::Prepare(folder.filePath(QStringLiteral("missing.jpg")), PlaySize).ok());
-    QVERIFY(!PictureLoader::Prepare(failing, PlaySize).ok());
-    QVERIFY2(Near(At(PictureLoader::Prepare(kept, PlaySize).image, 0.5, 0.5), Red), "a failure pushed out the kept picture");
+    QVERIFY(!PictureLoader::Prepare(folder.filePath(QStringLiteral("missing.jpg")), PlaySize()).ok());
+    QVERIFY(!PictureLoader::Prepare(failing, PlaySize()).ok());
+    QVERIFY2(Near(At(PictureLoader::Prepare(kept, PlaySize()).image, 0.5, 0.5), Red), "a failure pushed out the kept picture");
 
     OverwriteKeepingTime(failing, red);
-    QVERIFY2(PictureLoader::Prepare(failing, PlaySize).ok(), "the failure was kept");
+    QVERIFY2(PictureLoader::Prepare(failing, PlaySize()).ok(), "the failure was kept");
 }
 
 QTEST_GUILESS_MAIN(tst_PictureLoader)

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tilora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "support/ModalAnswerer.h"
 #include "windows/frmAbout.h"
 #include "windows/frmMain.h"
 
@@ -16,18 +17,6 @@
 namespace {
 
 const QRegion PictureBoxShape(18, 13, 349, 84);
-
-// Runs the window modally, lets `act` work inside the modal loop, and gives up after a while
-// so a window that will not close fails the test instead of hanging it.
-int RunModal(frmAbout &about, const std::function<void(frmAbout &)> &act)
-{
-    QTimer::singleShot(0, &about, [&] {
-        QCOMPARE(QApplication::activeModalWidget(), &about);
-        act(about);
-    });
-    QTimer::singleShot(5000, &about, [&] { about.done(-1); });
-    return about.exec();
-}
 
 } // namespace
 

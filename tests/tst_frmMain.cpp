@@ -4,6 +4,7 @@
 #include "library/PictureLoader.h"
 #include "library/basFunctions.h"
 #include "library/frmSelectImage.h"
+#include "support/ModalAnswerer.h"
 #include "windows/PictureCell.h"
 #include "windows/frmAbout.h"
 #include "windows/frmMain.h"
@@ -12,7 +13,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
@@ -20,7 +20,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <functional>
 #include <memory>
 
 namespace {
@@ -37,18 +36,6 @@ void WritePicture(const QString &path, QColor tint = Qt::white)
     painter.fillRect(300, 200, 40, 40, tint);
     painter.end();
     QVERIFY(image.save(path, "JPEG", 95));
-}
-
-// Runs an action on the next modal window once it is up, so a test can answer a dialog.
-void WhenModal(std::function<void(QWidget *)> action)
-{
-    QTimer::singleShot(0, qApp, [action] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (modal)
-            action(modal);
-        else
-            WhenModal(action);
-    });
 }
 
 QImage CellsAsOnePicture(const frmMain &window)
@@ -152,7 +139,7 @@ void tst_frmMain::StartPlaying(const QString &name)
 {
     window->PicturePath = PicturePath(name);
     window->StartGame();
-    QVERIFY(window->Game.TimerEnabled);
+    QVERIFY(window->Game.TimerEnabled());
 }
 
 void tst_frmMain::Tick(int count)
@@ -262,11 +249,11 @@ void tst_frmMain::startUpIsIdle()
 
 void tst_frmMain::noDragBeforeAGame()
 {
-    const auto before = window->Game.board.PieceAt;
+    const auto before = window->Game.board().PieceAt();
     QTest::mousePress(window->picplay, Qt::LeftButton, {}, QPoint(60, 60));
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     QTest::mouseRelease(window->picplay, Qt::LeftButton, {}, QPoint(100, 60));
-    QCOMPARE(window->Game.board.PieceAt, before);
+    QCOMPARE(window->Game.board().PieceAt(), before);
     QCOMPARE(window->CellAt(window->picplay->mapToGlobal(QPoint(60, 60))), nullptr);
 }
 
@@ -274,22 +261,22 @@ void tst_frmMain::dragBetweenCellsExchangesThem()
 {
     StartPlaying();
     Tick(50);
-    const auto pieces = window->Game.board.PieceAt;
+    const auto pieces = window->Game.board().PieceAt();
     const QImage image3 = window->PicArr[3]->Picture();
     const QImage image9 = window->PicArr[9]->Picture();
 
     Drag(3, 9);
-    QCOMPARE(window->Game.board.PieceAt[3], pieces[9]);
-    QCOMPARE(window->Game.board.PieceAt[9], pieces[3]);
+    QCOMPARE(window->Game.board().PieceAt()[3], pieces[9]);
+    QCOMPARE(window->Game.board().PieceAt()[9], pieces[3]);
     QCOMPARE(window->PicArr[3]->Picture(), image9);
     QCOMPARE(window->PicArr[9]->Picture(), image3);
 
     Drag(9, 3);
-    QCOMPARE(window->Game.board.PieceAt, pieces);
+    QCOMPARE(window->Game.board().PieceAt(), pieces);
     QCOMPARE(window->PicArr[3]->Picture(), image3);
 
     QTest::mouseClick(window->PicArr[5], Qt::LeftButton, {}, QPoint(10, 30));
-    QCOMPARE(window->Game.board.PieceAt, pieces);
+    QCOMPARE(window->Game.board().PieceAt(), pieces);
     QVERIFY(!window->lblGameResult->isVisible());
 }
 
@@ -297,7 +284,7 @@ void tst_frmMain::releaseOutsideACellDropsNothing()
 {
     StartPlaying();
     Tick(50);
-    const auto pieces = window->Game.board.PieceAt;
+    const auto pieces = window->Game.board().PieceAt();
     PictureCell *source = window->PicArr[0];
     const QList<QPoint> outside = {
         source->mapFrom(window.get(), window->Picture1->mapTo(window.get(), QPoint(3, 3))),
@@ -308,11 +295,11 @@ void tst_frmMain::releaseOutsideACellDropsNothing()
     for (const QPoint &position : outside) {
         QTest::mousePress(source, Qt::LeftButton, {}, QPoint(20, 20));
         QTest::mouseRelease(source, Qt::LeftButton, {}, position);
-        QCOMPARE(window->Game.board.PieceAt, pieces);
+        QCOMPARE(window->Game.board().PieceAt(), pieces);
     }
     QTest::mousePress(source, Qt::RightButton, {}, QPoint(20, 20));
     QTest::mouseRelease(source, Qt::RightButton, {}, source->mapFrom(window.get(), window->PicArr[1]->geometry().center()));
-    QCOMPARE(window->Game.board.PieceAt, pieces);
+    QCOMPARE(window->Game.board().PieceAt(), pieces);
 }
 
 void tst_frmMain::dragShowsTheHandPointer()
@@ -426,11 +413,10 @@ void tst_frmMain::cellsReproduceThePreparedPicture()
     const QImage prepared = window->picplay->Picture().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(prepared.size(), QSize(320, 240));
     for (int i = 0; i < board::Cells; ++i) {
-        const board::Point origin = board::PieceOrigin(window->Game.board.PieceAt[i]);
+        const board::Point origin = board::PieceOrigin(window->Game.board().PieceAt()[i]);
         QCOMPARE(window->PicArr[i]->Picture().convertToFormat(QImage::Format_RGB32), prepared.copy(origin.x, origin.y, 40, 40));
     }
 
-    window->Game.board.InitPieces();
     for (int i = 0; i < board::Cells; ++i)
         window->DrawPiece(i, i);
     QCOMPARE(CellsAsOnePicture(*window), prepared);
@@ -443,10 +429,10 @@ void tst_frmMain::wholeGameToAWin()
 {
     StartPlaying();
     Tick(50);
-    QVERIFY(!window->Game.board.CheckSolved());
+    QVERIFY(!window->Game.board().CheckSolved());
     for (int cell = 0; cell < board::Cells; ++cell) {
         int source = cell;
-        while (window->Game.board.PieceAt[source] != cell)
+        while (window->Game.board().PieceAt()[source] != cell)
             ++source;
         if (source != cell)
             Drag(source, cell);
@@ -482,7 +468,7 @@ void tst_frmMain::wholeGameToALoss()
     QCOMPARE(window->ProgressBar1->value(), 0);
     Tick(1);
     QCOMPARE(window->ProgressBar1->value(), 1);
-    QCOMPARE(window->Game.TimeLeft, 249);
+    QCOMPARE(window->Game.TimeLeft(), 249);
     QVERIFY(window->Timer1->isActive());
 
     Tick(2489);
@@ -501,9 +487,8 @@ void tst_frmMain::unloadablePictureChangesNothing()
 {
     StartPlaying();
     Tick(75);
-    window->Game.TimerEnabled = false;
-    window->Timer1->stop();
-    const auto pieces = window->Game.board.PieceAt;
+    window->Game.Pause();
+    const auto pieces = window->Game.board().PieceAt();
     const QImage whole = window->picplay->Picture();
     const QImage cell = window->PicArr[0]->Picture();
 
@@ -512,19 +497,15 @@ void tst_frmMain::unloadablePictureChangesNothing()
     bad.write("this is no picture at all");
     bad.close();
 
-    QString warning;
-    WhenModal([&](QWidget *modal) {
-        if (auto *box = qobject_cast<QMessageBox *>(modal))
-            warning = box->text();
-        modal->close();
-    });
+    ModalAnswerer answerer([](QWidget &modal) { modal.close(); });
     window->PicturePath = bad.fileName();
     window->StartGame();
 
+    const QString warning = answerer.Messages.value(0);
     QVERIFY2(warning.contains(QStringLiteral("bad.jpg")), qPrintable(warning));
-    QCOMPARE(window->Game.board.PieceAt, pieces);
-    QCOMPARE(window->Game.TickCount, 75);
-    QCOMPARE(window->Game.TimeLeft, 248);
+    QCOMPARE(window->Game.board().PieceAt(), pieces);
+    QCOMPARE(window->Game.TickCount(), 75);
+    QCOMPARE(window->Game.TimeLeft(), 248);
     QCOMPARE(window->ProgressBar1->maximum(), 250);
     QCOMPARE(window->ProgressBar1->value(), 2);
     QVERIFY(!window->Timer1->isActive());
@@ -539,27 +520,26 @@ void tst_frmMain::cancelledNewGamePauses()
 {
     StartPlaying();
     Tick(64);
-    const auto pieces = window->Game.board.PieceAt;
-    WhenModal([](QWidget *modal) { qobject_cast<frmSelectImage *>(modal)->cmdCancel->click(); });
+    const auto pieces = window->Game.board().PieceAt();
+    ModalAnswerer answerer(ModalAnswerer::AsPlayer(ModalAnswerer::Cancel()));
     window->cmdNewGame->click();
 
     QVERIFY(!window->Timer1->isActive());
-    QCOMPARE(window->Game.board.PieceAt, pieces);
+    QCOMPARE(window->Game.board().PieceAt(), pieces);
     QCOMPARE(window->ProgressBar1->value(), 1);
     QVERIFY(window->PicArr[0]->isVisible());
     Drag(0, 1);
-    QCOMPARE(window->Game.board.PieceAt[0], pieces[1]);
+    QCOMPARE(window->Game.board().PieceAt()[0], pieces[1]);
     QVERIFY(!window->Timer1->isActive());
 }
 
 void tst_frmMain::newGameWithoutSelectionStartsNothing()
 {
     ImageFolder = folder->path();
-    WhenModal([](QWidget *modal) {
-        auto *chooser = qobject_cast<frmSelectImage *>(modal);
-        QCOMPARE(chooser->List1->count(), 2);
-        chooser->cmdOK->click();
-    });
+    ModalAnswerer answerer(ModalAnswerer::AsPlayer([](frmSelectImage &chooser) {
+        QCOMPARE(chooser.List1->count(), 2);
+        chooser.cmdOK->click();
+    }));
     window->cmdNewGame->click();
     QVERIFY(window->PicturePath.isEmpty());
     QVERIFY(!window->Timer1->isActive());
@@ -571,18 +551,17 @@ void tst_frmMain::newGameStartsTheChosenPicture()
     ImageFolder = folder->path();
     for (int round = 0; round < 2; ++round) {
         bool freshChooser = false;
-        WhenModal([&](QWidget *modal) {
-            auto *chooser = qobject_cast<frmSelectImage *>(modal);
-            freshChooser = chooser->ListIndex() == -1 && chooser->Tag.isEmpty() && chooser->List1->count() == 2;
-            chooser->List1->setCurrentRow(1);
-            chooser->List1->setCurrentRow(0);
-            chooser->cmdOK->click();
-        });
+        ModalAnswerer answerer(ModalAnswerer::AsPlayer([&](frmSelectImage &chooser) {
+            freshChooser = chooser.ListIndex() == -1 && chooser.Tag.isEmpty() && chooser.List1->count() == 2;
+            chooser.List1->setCurrentRow(1);
+            chooser.List1->setCurrentRow(0);
+            chooser.cmdOK->click();
+        }));
         window->cmdNewGame->click();
         QVERIFY(freshChooser);
         QCOMPARE(window->PicturePath, ImageFolder + QStringLiteral("/a.jpg"));
         QVERIFY(window->Timer1->isActive());
-        QCOMPARE(window->Game.TickCount, 0);
+        QCOMPARE(window->Game.TickCount(), 0);
         QVERIFY(window->picplay->isVisible());
         QCOMPARE(window->ProgressBar1->maximum(), 50);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -597,11 +576,11 @@ void tst_frmMain::clockRunsBehindAbout()
     StartPlaying();
     window->Timer1->setInterval(1);
     int ticksSeen = -1;
-    WhenModal([&](QWidget *modal) {
-        QVERIFY(qobject_cast<frmAbout *>(modal));
-        QTRY_VERIFY(window->Game.TickCount >= 3);
-        ticksSeen = window->Game.TickCount;
-        modal->close();
+    ModalAnswerer answerer([&](QWidget &modal) {
+        QVERIFY(qobject_cast<frmAbout *>(&modal));
+        QTRY_VERIFY(window->Game.TickCount() >= 3);
+        ticksSeen = window->Game.TickCount();
+        modal.close();
     });
     window->cmdAbout->click();
     QVERIFY(ticksSeen >= 3);
@@ -614,8 +593,8 @@ void tst_frmMain::exitEndsTheProgram()
     Tick(80);
     window->cmdExit->click();
     QVERIFY(!window->isVisible());
-    QCOMPARE(window->Game.TickCount, 0);
-    QCOMPARE(window->Game.TimeLeft, 0);
+    QCOMPARE(window->Game.TickCount(), 0);
+    QCOMPARE(window->Game.TimeLeft(), 0);
     QVERIFY(!window->Timer1->isActive());
     // The program ends with its last window; the end-to-end test checks the exit status.
     QVERIFY(QApplication::quitOnLastWindowClosed());

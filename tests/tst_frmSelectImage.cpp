@@ -4,6 +4,7 @@
 #include "library/PictureLoader.h"
 #include "library/basFunctions.h"
 #include "library/frmSelectImage.h"
+#include "support/ModalAnswerer.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,8 +20,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 #include <memory>
 #include <sys/stat.h>
 
@@ -57,19 +56,6 @@ bool SelectAndWait(frmSelectImage &dialog, int row)
     QSignalSpy previewed(&dialog, &frmSelectImage::PreviewChanged);
     dialog.List1->setCurrentRow(row);
     return Previewed(previewed);
-}
-
-// Runs the dialog modally, lets `act` close it from inside the modal loop, and gives up
-// after a while so a dialog that will not close fails the test instead of hanging it.
-void RunModal(frmSelectImage &dialog, const std::function<void(frmSelectImage &)> &act)
-{
-    QTimer::singleShot(0, &dialog, [&] {
-        QCOMPARE(QApplication::activeModalWidget(), &dialog);
-        QCOMPARE(dialog.Tag, QString());
-        act(dialog);
-    });
-    QTimer::singleShot(5000, &dialog, [&] { dialog.done(-1); });
-    dialog.exec();
 }
 
 enum class Closing { OkButton, CancelButton, Escape, Close, EnterInList };
@@ -303,6 +289,7 @@ void tst_frmSelectImage::closingSetsTag()
     frmSelectImage dialog;
 
     RunModal(dialog, [closing](frmSelectImage &open) {
+        QCOMPARE(open.Tag, QString());
         open.List1->setCurrentRow(0);
         switch (closing) {
         case Closing::OkButton:

@@ -4,6 +4,7 @@
 #include "windows/frmAbout.h"
 
 #include "desktop/Artwork.h"
+#include "desktop/IconButton.h"
 #include "desktop/WindowHints.h"
 
 #include <QEvent>
@@ -38,13 +39,10 @@ void frmAbout::CreateControls()
     Picture1->setAccessibleName(tr("About Tilora"));
     Picture1->setAccessibleDescription(tr("Tilora, a picture tile puzzle. Version 1.0."));
 
-    cmdOK = new QPushButton(Picture1);
+    cmdOK = IconButton(Picture1, Artwork::ButtonFace(QStringLiteral(":/art/tick.png")), tr("OK"),
+                       tr("Close the About window"));
     cmdOK->setGeometry(inner.x() + 282, inner.y() + 4, 53, 29);
-    cmdOK->setIcon(Artwork::ButtonFace(QStringLiteral(":/art/tick.png")));
-    cmdOK->setIconSize(QSize(32, 32));
     cmdOK->setDefault(true);
-    cmdOK->setAccessibleName(tr("OK"));
-    cmdOK->setAccessibleDescription(tr("Close the About window"));
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 }
 

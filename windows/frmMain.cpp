@@ -7,6 +7,7 @@
 #include "library/basFunctions.h"
 #include "library/frmSelectImage.h"
 #include "desktop/Artwork.h"
+#include "desktop/IconButton.h"
 #include "windows/PictureCell.h"
 #include "desktop/WindowHints.h"
 #include "windows/frmAbout.h"
@@ -23,7 +24,6 @@
 namespace {
 
 constexpr QPoint PlayAreaOrigin(10, 12);
-const QSize PictureSize(board::PictureWidth, board::PictureHeight);
 
 } // namespace
 
@@ -37,8 +37,9 @@ frmMain::frmMain(QWidget *parent)
     setFixedSize(349, 329);
     CreateControls();
     CreateShortcuts();
+    Game.SetListener(this);
     Form_Load();
-    ShowState();
+    StateChanged();
     WindowHints::CentreOnScreen(this);
 }
 
@@ -59,7 +60,7 @@ void frmMain::CreateControls()
     }
 
     picplay = new PictureBox(Picture1);
-    picplay->setGeometry(QRect(PlayAreaOrigin, PictureSize));
+    picplay->setGeometry(QRect(PlayAreaOrigin, PlaySize()));
     picplay->SetPicture(Artwork::ScreenPicture(QStringLiteral(":/art/builtin.jpg"), devicePixelRatio()));
     picplay->setAccessibleName(tr("Whole picture"));
 
@@ -78,9 +79,12 @@ void frmMain::CreateControls()
     lblGameResult->move(106, 106);
     lblGameResult->adjustSize();
 
-    cmdNewGame = CreateButton(Artwork::WindowIcon(), tr("New Game"), tr("Choose a picture and start a new game"), {4, 274, 47, 51});
-    cmdAbout = CreateButton(Artwork::ButtonFace(QStringLiteral(":/art/about.png")), tr("About"), tr("About Tilora"), {54, 274, 46, 50});
-    cmdExit = CreateButton(Artwork::ButtonFace(QStringLiteral(":/art/exit.png")), tr("Exit"), tr("Close Tilora"), {104, 274, 46, 50});
+    cmdNewGame = IconButton(this, Artwork::WindowIcon(), tr("New Game"), tr("Choose a picture and start a new game"));
+    cmdNewGame->setGeometry(4, 274, 47, 51);
+    cmdAbout = IconButton(this, Artwork::ButtonFace(QStringLiteral(":/art/about.png")), tr("About"), tr("About Tilora"));
+    cmdAbout->setGeometry(54, 274, 46, 50);
+    cmdExit = IconButton(this, Artwork::ButtonFace(QStringLiteral(":/art/exit.png")), tr("Exit"), tr("Close Tilora"));
+    cmdExit->setGeometry(104, 274, 46, 50);
     connect(cmdNewGame, &QPushButton::clicked, this, &frmMain::cmdNewGame_Click);
     connect(cmdAbout, &QPushButton::clicked, this, &frmMain::cmdAbout_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
@@ -94,17 +98,6 @@ void frmMain::CreateControls()
     Timer1->setTimerType(Qt::PreciseTimer);
     Timer1->setInterval(100);
     connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
-}
-
-QPushButton *frmMain::CreateButton(const QIcon &face, const QString &name, const QString &description, QRect geometry)
-{
-    auto *button = new QPushButton(this);
-    button->setGeometry(geometry);
-    button->setIcon(face);
-    button->setIconSize(QSize(32, 32));
-    button->setAccessibleName(name);
-    button->setAccessibleDescription(description);
-    return button;
 }
 
 void frmMain::CreateShortcuts()
@@ -122,8 +115,6 @@ void frmMain::Form_Load()
 void frmMain::Form_Unload()
 {
     Game.Unload();
-    Game.TimerEnabled = false;
-    Timer1->stop();
 }
 
 void frmMain::closeEvent(QCloseEvent *event)
@@ -139,8 +130,7 @@ void frmMain::cmdExit_Click()
 
 void frmMain::cmdNewGame_Click()
 {
-    Game.TimerEnabled = false;
-    ShowState();
+    Game.Pause();
     frmSelectImage chooser;
     chooser.exec();
     if (chooser.Tag.compare(QLatin1String("True"), Qt::CaseInsensitive) != 0)
@@ -161,7 +151,7 @@ void frmMain::cmdAbout_Click()
 // leaves the game exactly as it was.
 void frmMain::StartGame()
 {
-    const PreparedPicture prepared = PictureLoader::Prepare(PicturePath, PictureSize * devicePixelRatio());
+    const PreparedPicture prepared = PictureLoader::Prepare(PicturePath, PlaySize() * devicePixelRatio());
     if (!prepared.ok()) {
         QMessageBox::warning(this, tr("Tilora"),
                              tr("The picture \"%1\" could not be opened.\n\n%2")
@@ -173,10 +163,13 @@ void frmMain::StartGame()
     picplay->SetPicture(picture);
     show();
     Game.StartGame();
-    for (int i = 0; i < board::Cells; ++i)
-        DrawPiece(Game.board.PieceAt[i], i);
-    ShowState();
     repaint();
+}
+
+void frmMain::BoardDealt()
+{
+    for (int i = 0; i < board::Cells; ++i)
+        DrawPiece(Game.board().PieceAt()[i], i);
 }
 
 void frmMain::DrawPiece(int piece, int cell)
@@ -194,7 +187,6 @@ void frmMain::DrawPiece(int piece, int cell)
 void frmMain::Timer1_Timer()
 {
     Game.Timer1_Timer();
-    ShowState();
 }
 
 void frmMain::PicArr_DragDrop(int Index, QWidget *Source, float, float)
@@ -202,12 +194,15 @@ void frmMain::PicArr_DragDrop(int Index, QWidget *Source, float, float)
     const auto *source = qobject_cast<PictureCell *>(Source);
     if (!source)
         return;
-    const int s = source->Index;
-    const QImage kept = PicArr[Index]->Picture();
-    PicArr[Index]->SetPicture(PicArr[s]->Picture());
-    PicArr[s]->SetPicture(kept);
-    Game.PicArr_DragDrop(Index, s);
-    ShowState();
+    Game.PicArr_DragDrop(Index, source->Index);
+}
+
+// The cells' images travel with their pieces instead of being painted anew.
+void frmMain::PiecesSwapped(int a, int b)
+{
+    const QImage kept = PicArr[a]->Picture();
+    PicArr[a]->SetPicture(PicArr[b]->Picture());
+    PicArr[b]->SetPicture(kept);
 }
 
 PictureCell *frmMain::CellAt(QPoint globalPosition) const
@@ -229,18 +224,18 @@ void frmMain::CellReleased(PictureCell *source, QPoint globalPosition)
     PicArr_DragDrop(target->Index, source, float(drop.x()), float(drop.y()));
 }
 
-void frmMain::ShowState()
+void frmMain::StateChanged()
 {
-    picplay->setVisible(Game.PicplayVisible);
+    picplay->setVisible(!Game.CellsVisible());
     for (PictureCell *cell : PicArr)
-        cell->setVisible(Game.CellsVisible);
+        cell->setVisible(Game.CellsVisible());
     ShowResultLabel();
 
-    const board::ProgressBarState &bar = Game.ProgressBar1;
+    const board::ProgressBarState &bar = Game.ProgressBar1();
     ProgressBar1->setRange(int(bar.Min), int(bar.Max));
     ProgressBar1->setValue(int(bar.Value));
 
-    if (!Game.TimerEnabled)
+    if (!Game.TimerEnabled())
         Timer1->stop();
     else if (!Timer1->isActive())
         Timer1->start();
@@ -248,13 +243,13 @@ void frmMain::ShowState()
 
 void frmMain::ShowResultLabel()
 {
-    const QString text = QString::fromUtf8(Game.ResultText);
+    const QString text = QString::fromStdString(Game.ResultText());
     if (lblGameResult->text() != text) {
         lblGameResult->setText(text);
         lblGameResult->adjustSize();
     }
-    if (Game.ResultVisible && !lblGameResult->isVisible())
+    if (Game.ResultVisible() && !lblGameResult->isVisible())
         lblGameResult->move((picplay->width() - lblGameResult->width()) / 2,
                             (picplay->height() - lblGameResult->height()) / 2);
-    lblGameResult->setVisible(Game.ResultVisible);
+    lblGameResult->setVisible(Game.ResultVisible());
 }

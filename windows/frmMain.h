@@ -5,7 +5,6 @@
 
 #include "game/GameFlow.h"
 
-#include <QPointF>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -18,7 +17,7 @@ class QPushButton;
 class QTimer;
 
 // The main window: draws the game and forwards the player's input to its rules.
-class frmMain : public QWidget {
+class frmMain : public QWidget, private board::GameFlowListener {
     Q_OBJECT
 
 public:
@@ -57,8 +56,9 @@ private:
     void Form_Unload();
     void CreateControls();
     void CreateShortcuts();
-    QPushButton *CreateButton(const QIcon &face, const QString &name, const QString &description, QRect geometry);
     void CellReleased(PictureCell *source, QPoint globalPosition);
-    void ShowState();
+    void BoardDealt() override;
+    void PiecesSwapped(int a, int b) override;
+    void StateChanged() override;
     void ShowResultLabel();
 };

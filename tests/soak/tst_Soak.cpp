@@ -89,23 +89,23 @@ void tst_Soak::cleanupTestCase()
 void tst_Soak::PlayGame(int game)
 {
     const QString picture = pictures[game % pictures.size()];
-    ModalAnswerer answerer(ModalAnswerer::Pick(picture));
+    ModalAnswerer answerer(ModalAnswerer::AsPlayer(ModalAnswerer::Pick(picture)));
     window->cmdNewGame_Click();
-    QCOMPARE(answerer.ChoosersAnswered, 1);
+    QCOMPARE(answerer.Answered("frmSelectImage"), 1);
     QCOMPARE(answerer.Messages, QStringList());
     QCOMPARE(window->PicturePath, JoinPath(ImageFolder, picture));
-    QVERIFY(window->Game.TimerEnabled);
+    QVERIFY(window->Game.TimerEnabled());
     for (int tick = 0; tick < 60; ++tick)
         window->Timer1_Timer();
-    QVERIFY(window->Game.CellsVisible);
+    QVERIFY(window->Game.CellsVisible());
     window->PicArr_DragDrop(game % 48, window->PicArr[47 - game % 48], 20, 20);
 }
 
 void tst_Soak::OpenAbout()
 {
-    ModalAnswerer answerer(ModalAnswerer::Cancel());
+    ModalAnswerer answerer(ModalAnswerer::AsPlayer(ModalAnswerer::Cancel()));
     window->cmdAbout_Click();
-    QCOMPARE(answerer.AboutsClosed, 1);
+    QCOMPARE(answerer.Answered("frmAbout"), 1);
 }
 
 void tst_Soak::gamesAndAboutsHoldMemoryAndFilesLevel()

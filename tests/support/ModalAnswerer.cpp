@@ -4,19 +4,43 @@
 #include "ModalAnswerer.h"
 
 #include "library/frmSelectImage.h"
-#include "windows/frmAbout.h"
 
 #include <QApplication>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 
-ModalAnswerer::ModalAnswerer(Choice choice)
-    : choice(std::move(choice))
+namespace {
+
+int answerersMade = 0;
+
+} // namespace
+
+ModalAnswerer::ModalAnswerer(Action action)
+    : action(std::move(action))
+    , serial(++answerersMade)
 {
     poll.setInterval(1);
-    connect(&poll, &QTimer::timeout, this, &ModalAnswerer::Answer);
+    connect(&poll, &QTimer::timeout, this, &ModalAnswerer::AnswerNext);
     poll.start();
+}
+
+ModalAnswerer::Action ModalAnswerer::AsPlayer(Choice choice)
+{
+    return [choice](QWidget &modal) {
+        if (auto *chooser = qobject_cast<frmSelectImage *>(&modal)) {
+            choice(*chooser);
+            return;
+        }
+        for (auto *button : modal.findChildren<QPushButton *>()) {
+            if (button->isDefault()) {
+                button->click();
+                return;
+            }
+        }
+        if (auto *dialog = qobject_cast<QDialog *>(&modal))
+            dialog->accept();
+    };
 }
 
 ModalAnswerer::Choice ModalAnswerer::Pick(const QString &fileName)
@@ -39,21 +63,20 @@ ModalAnswerer::Choice ModalAnswerer::Cancel()
     return [](frmSelectImage &chooser) { chooser.cmdCancel->click(); };
 }
 
-void ModalAnswerer::Answer()
+qsizetype ModalAnswerer::Answered(const char *className) const
+{
+    return Opened.count(QLatin1String(className));
+}
+
+void ModalAnswerer::AnswerNext()
 {
     QWidget *modal = QApplication::activeModalWidget();
-    // A window is answered once; the next one may well reuse its address.
-    if (!modal || modal->property("answered").toBool())
+    // Marked on the window itself: a later window may reuse its address, but not its properties.
+    if (!modal || modal->property("answeredBy").toInt() == serial)
         return;
-    modal->setProperty("answered", true);
-    if (auto *chooser = qobject_cast<frmSelectImage *>(modal)) {
-        ++ChoosersAnswered;
-        choice(*chooser);
-    } else if (auto *about = qobject_cast<frmAbout *>(modal)) {
-        ++AboutsClosed;
-        about->cmdOK->click();
-    } else if (auto *message = qobject_cast<QMessageBox *>(modal)) {
+    modal->setProperty("answeredBy", serial);
+    Opened += QString::fromLatin1(modal->metaObject()->className());
+    if (const auto *message = qobject_cast<QMessageBox *>(modal))
         Messages += message->text();
-        message->accept();
-    }
+    action(*modal);
 }

@@ -3,6 +3,8 @@
 
 #include "PictureSamples.h"
 
+#include "library/JpegSegments.h"
+
 #include <QBuffer>
 #include <QImageWriter>
 #include <QPainter>
@@ -12,30 +14,10 @@
 
 namespace {
 
-constexpr uchar Marker = 0xFF;
-constexpr uchar StartOfScan = 0xDA;
-
-bool IsStartOfFrame(uchar code)
-{
-    return code >= 0xC0 && code <= 0xCF && code != 0xC4 && code != 0xC8 && code != 0xCC;
-}
-
-// Offset of the first marker segment after the start of image that the test accepts, or -1.
-qsizetype FindSegment(const QByteArray &jpeg, const std::function<bool(uchar)> &wanted)
-{
-    qsizetype at = 2;
-    while (at + 4 <= jpeg.size() && uchar(jpeg[at]) == Marker) {
-        if (wanted(uchar(jpeg[at + 1])))
-            return at;
-        at += 2 + (uchar(jpeg[at + 2]) << 8 | uchar(jpeg[at + 3]));
-    }
-    return -1;
-}
-
+// Where the picture data of the first scan begins.
 qsizetype ScanDataStart(const QByteArray &jpeg)
 {
-    const qsizetype scan = FindSegment(jpeg, [](uchar code) { return code == StartOfScan; });
-    return scan + 2 + (uchar(jpeg[scan + 2]) << 8 | uchar(jpeg[scan + 3]));
+    return JpegSegments::Find(jpeg, [](int marker) { return marker == JpegSegments::StartOfScan; })->end;
 }
 
 QByteArray Written(const QImage &image, const char *format, const std::function<void(QImageWriter &)> &setUp = {})
@@ -124,11 +106,11 @@ QByteArray Gif()
 
 QByteArray WithClaimedSize(QByteArray jpeg, QSize size)
 {
-    const qsizetype frame = FindSegment(jpeg, IsStartOfFrame);
-    jpeg[frame + 5] = char(size.height() >> 8);
-    jpeg[frame + 6] = char(size.height());
-    jpeg[frame + 7] = char(size.width() >> 8);
-    jpeg[frame + 8] = char(size.width());
+    const qsizetype frame = JpegSegments::Find(jpeg, JpegSegments::IsStartOfFrame)->contentStart;
+    jpeg[frame + 1] = char(size.height() >> 8);
+    jpeg[frame + 2] = char(size.height());
+    jpeg[frame + 3] = char(size.width() >> 8);
+    jpeg[frame + 4] = char(size.width());
     return jpeg;
 }
 
