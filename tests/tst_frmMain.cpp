@@ -348,6 +348,7 @@ void tst_frmMain::dropDuringThePreviewChangesNothing()
     QTest::mousePress(window->picplay, Qt::LeftButton, {}, cell3);
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     QTest::mouseRelease(window->picplay, Qt::LeftButton, {}, cell9);
+    window->PicArr_DragDrop(9, window->PicArr[3], 0, 0);
 
     QVERIFY(window->picplay->isVisible());
     QCOMPARE(window->picplay->Picture(), whole);
@@ -364,11 +365,10 @@ void tst_frmMain::newGameCancelledDuringThePreviewKeepsIt()
     StartPlaying();
     Tick(20);
     const QImage whole = window->picplay->Picture();
-    WhenModal([](QWidget *modal) {
-        auto *chooser = qobject_cast<frmSelectImage *>(modal);
-        chooser->List1->setCurrentRow(1);
-        chooser->cmdCancel->click();
-    });
+    const ModalAnswerer answerer(ModalAnswerer::AsPlayer([](frmSelectImage &chooser) {
+        chooser.List1->setCurrentRow(1);
+        chooser.cmdCancel->click();
+    }));
     window->cmdNewGame->click();
 
     QVERIFY(!window->Timer1->isActive());
