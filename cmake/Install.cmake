@@ -52,3 +52,7 @@ add_custom_target(compressed_docs ALL DEPENDS ${compressed_docs})
 install(FILES ${PROJECT_BINARY_DIR}/dist/tilora.6.gz DESTINATION share/man/man6)
 install(FILES ${PROJECT_BINARY_DIR}/dist/changelog.gz ${PROJECT_SOURCE_DIR}/dist/copyright
     DESTINATION ${TILORA_DOC_DIR})
+# Tags that Debian's package checker raises only in its pedantic and experimental modes, each
+# with its reason in the file.
+install(FILES ${PROJECT_SOURCE_DIR}/dist/lintian-overrides DESTINATION share/lintian/overrides
+    RENAME tilora)
