@@ -24,10 +24,11 @@ depends=$(field Depends)
 for library in libqt6widgets6 libqt6gui6 libqt6core6 libc6; do
     grep -q "\b$library\b" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
+grep -q '\bqt6-wayland\b' <<<"$(field Recommends)" || fail "Recommends lacks qt6-wayland"
 
 dpkg-deb -x "$deb" "$work/root"
 start_x_server 640x480x24
-start_game "$work/root/usr/bin/tilora"
+start_game "$work/root/usr/games/tilora"
 choose_first_picture
-echo "$(basename "$deb"): playing $(wait_for_picture_from "$work/root/usr/lib/tilora/images")"
+echo "$(basename "$deb"): playing $(wait_for_picture_from "$work/root/usr/lib/games/tilora/images")"
 quit_game

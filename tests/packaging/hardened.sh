@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tilora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The shipped program carries every hardening feature hardening-check can see in it, and no
+# compiler notes. Two features cannot show in this program whatever the flags, so a probe
+# built with the package build's own flags must show them: fortification (the game's only
+# checkable libc calls, memcpy and memmove, sit in std::string, whose sizes are unknown at
+# compile time, so hardening-check says "no") and stack clash probes (no frame of the game
+# is large enough to need one, so it says "unknown").
+set -euo pipefail
+deb=$1
+build=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "$*" >&2; exit 1; }
+
+dpkg-deb -x "$deb" "$work/root"
+program="$work/root/usr/lib/games/tilora/tilora"
+hardening-check --nocfprotection --nofortify "$program"
+if readelf -S "$program" | grep -q '\.comment'; then
+    fail "the shipped program still has a .comment section"
+fi
+
+cache="$build/CMakeCache.txt"
+setting() { sed -n "s/^$1:[A-Z]*=//p" "$cache"; }
+build_type=$(setting CMAKE_BUILD_TYPE)
+flags="$(setting CMAKE_CXX_FLAGS) $(setting "CMAKE_CXX_FLAGS_${build_type^^}")"
+linker_flags=$(setting CMAKE_EXE_LINKER_FLAGS)
+# shellcheck disable=SC2086 # the flags are lists
+g++ $flags $linker_flags "$(dirname "$0")/hardening-probe.cpp" -o "$work/probe"
+hardening-check --nocfprotection "$work/probe" >"$work/probe.txt" || true
+grep -q 'Fortify Source functions: yes' "$work/probe.txt" \
+    || fail "the package build's flags do not fortify: $flags"
+grep -q 'Stack clash protection: yes' "$work/probe.txt" \
+    || fail "the package build's flags do not probe the stack: $flags"
+echo "The package build's flags fortify and probe the stack: $flags $linker_flags"
