@@ -57,7 +57,7 @@ void GameFlow::Timer1_Timer()
 {
     const int t = ++TickCount;
     if (t < PreviewTicks) {
-        ProgressBar1.SetValue(t);
+        ProgressBar1.SetValue(float(t));
     } else if (t == PreviewTicks) {
         ShowWholePicture(false);
         ProgressBar1.SetMin(0);
@@ -65,7 +65,7 @@ void GameFlow::Timer1_Timer()
         ProgressBar1.SetValue(0);
     } else if (t % TicksPerUnit == 0) {
         --TimeLeft;
-        ProgressBar1.SetValue(PlayUnits - TimeLeft);
+        ProgressBar1.SetValue(float(PlayUnits - TimeLeft));
         if (TimeLeft == 0) {
             ShowGameResult(false);
             ShowWholePicture(true);
