@@ -48,7 +48,7 @@ QImage ScreenPicture(const QString &resource, qreal ratio)
 {
     if (ratio <= 1)
         return QImage(resource);
-    const int dot = resource.lastIndexOf(QLatin1Char('.'));
+    const qsizetype dot = resource.lastIndexOf(QLatin1Char('.'));
     QImage dense(resource.left(dot) + QStringLiteral("@2x") + resource.mid(dot));
     dense.setDevicePixelRatio(2);
     return dense;

@@ -90,7 +90,7 @@ void GameFlow::Timer1_Timer()
         return;
     const int t = ++tickCount;
     if (t < PreviewTicks) {
-        bar.SetValue(t);
+        bar.SetValue(float(t));
     } else if (t == PreviewTicks) {
         ShowWholePicture(false);
         bar.SetMin(0);
@@ -98,7 +98,7 @@ void GameFlow::Timer1_Timer()
         bar.SetValue(0);
     } else if (t % TicksPerUnit == 0) {
         --timeLeft;
-        bar.SetValue(PlayUnits - timeLeft);
+        bar.SetValue(float(PlayUnits - timeLeft));
         if (timeLeft == 0)
             ShowGameResult(false);
     }

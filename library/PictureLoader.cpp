@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QGlobalStatic>
 #include <QImageReader>
 
 #include <algorithm>
@@ -22,7 +23,7 @@ constexpr qint64 MaxJpegPixels = 200'000'000;
 // Except a progressive JPEG, whose every coefficient libjpeg keeps until the last scan: this lets a
 // 24-megapixel photo without chroma subsampling (144 MB) or a 66-megapixel one at 4:2:0 load, and keeps a
 // forged header at the bound under a second.
-constexpr qint64 MaxProgressiveCoefficientBytes = 200 * 1024 * 1024;
+constexpr qint64 MaxProgressiveCoefficientBytes = qint64{200} * 1024 * 1024;
 
 struct CacheKey {
     QString canonicalPath;
@@ -38,7 +39,8 @@ struct CacheEntry {
     QImage image;
 };
 
-CacheEntry lastPrepared;
+// Built on first use rather than before main(), like any Qt global.
+Q_GLOBAL_STATIC(CacheEntry, lastPrepared)
 
 QString Message(PictureError kind)
 {
@@ -83,10 +85,11 @@ qint64 CoefficientBytes(const QByteArray &frame)
         maxH = std::max(maxH, byte(7 + 3 * c) >> 4);
         maxV = std::max(maxV, byte(7 + 3 * c) & 15);
     }
+    const qint64 mcuWidth = qint64{8} * maxH, mcuHeight = qint64{8} * maxV;
     qint64 bytes = 0;
     for (int c = 0; c < components; ++c) {
         const int h = byte(7 + 3 * c) >> 4, v = byte(7 + 3 * c) & 15;
-        bytes += (width * h + 8 * maxH - 1) / (8 * maxH) * ((height * v + 8 * maxV - 1) / (8 * maxV)) * 128;
+        bytes += (width * h + mcuWidth - 1) / mcuWidth * ((height * v + mcuHeight - 1) / mcuHeight) * 128;
     }
     return bytes;
 }
@@ -168,21 +171,21 @@ PreparedPicture Prepare(const QString &path, QSize size)
         return Failure(PictureError::Damaged);
 
     const CacheKey key{info.canonicalFilePath(), size, info.size(), info.lastModified()};
-    if (lastPrepared.key == key)
-        return {lastPrepared.image, {}, PictureError::None};
+    if (lastPrepared->key == key)
+        return {lastPrepared->image, {}, PictureError::None};
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return Failure(PictureError::Unreadable);
     PreparedPicture prepared = Decode(file, size);
     if (prepared.ok())
-        lastPrepared = {key, prepared.image};
+        *lastPrepared = {key, prepared.image};
     return prepared;
 }
 
 void ClearCache()
 {
-    lastPrepared = {};
+    *lastPrepared = {};
 }
 
 } // namespace PictureLoader

@@ -20,10 +20,10 @@ public:
     explicit frmSelectImage(QWidget *parent = nullptr);
 
     QString Tag;
-    QPushButton *cmdOK;
-    QPushButton *cmdCancel;
-    QListWidget *List1;
-    QLabel *picplay;
+    QPushButton *cmdOK = nullptr;
+    QPushButton *cmdCancel = nullptr;
+    QListWidget *List1 = nullptr;
+    QLabel *picplay = nullptr;
 
     // The selected entry, -1 when none.
     int ListIndex() const;

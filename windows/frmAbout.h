@@ -16,8 +16,8 @@ class frmAbout : public QDialog {
 public:
     explicit frmAbout(QWidget *parent = nullptr);
 
-    QLabel *Picture1;
-    QPushButton *cmdOK;
+    QLabel *Picture1 = nullptr;
+    QPushButton *cmdOK = nullptr;
 
     // Restricts drawing and mouse input to the visible controls, as they stand now.
     void ApplyWindowShape();

@@ -23,15 +23,15 @@ class frmMain : public QWidget, private board::GameFlowListener {
 public:
     explicit frmMain(QWidget *parent = nullptr);
 
-    QWidget *Picture1;
-    PictureBox *picplay;
-    QLabel *lblGameResult;
-    std::array<PictureCell *, board::Cells> PicArr;
-    QPushButton *cmdNewGame;
-    QPushButton *cmdAbout;
-    QPushButton *cmdExit;
-    QProgressBar *ProgressBar1;
-    QTimer *Timer1;
+    QWidget *Picture1 = nullptr;
+    PictureBox *picplay = nullptr;
+    QLabel *lblGameResult = nullptr;
+    std::array<PictureCell *, board::Cells> PicArr{};
+    QPushButton *cmdNewGame = nullptr;
+    QPushButton *cmdAbout = nullptr;
+    QPushButton *cmdExit = nullptr;
+    QProgressBar *ProgressBar1 = nullptr;
+    QTimer *Timer1 = nullptr;
 
     board::MixingRandom Random;
     board::GameFlow Game;
