@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <poll.h>
 #include <spawn.h>
@@ -67,11 +69,12 @@ MapTimer::Launch MapTimer::Time(const std::string &program, int expectedWidth, i
     const int failed = posix_spawn(&child, program.c_str(), &quiet, nullptr, arguments, environment.data());
     posix_spawn_file_actions_destroy(&quiet);
     if (failed)
-        return {0, "cannot start " + program};
+        return {0, 0, "cannot start " + program};
     const xcb_window_t window = WaitForMap(child);
     const auto mapped = std::chrono::steady_clock::now();
+    kill(child, SIGSTOP);
 
-    Launch launch{std::chrono::duration<double, std::milli>(mapped - start).count(), {}};
+    Launch launch{std::chrono::duration<double, std::milli>(mapped - start).count(), CpuMilliseconds(child), {}};
     if (!window)
         launch.error = program + " mapped no window";
     else if (!HasSize(window, expectedWidth, expectedHeight))
@@ -135,6 +138,20 @@ void MapTimer::WaitForDestroy(xcb_window_t window)
         if ((event->response_type & ~0x80) == XCB_DESTROY_NOTIFY && destroy->window == window)
             return;
     }
+}
+
+// From the scheduler's nanosecond count per thread; /proc's user and system times count in 10 ms ticks.
+double MapTimer::CpuMilliseconds(pid_t child)
+{
+    const std::string tasks = "/proc/" + std::to_string(child) + "/task";
+    double nanoseconds = 0;
+    for (const auto &task : std::filesystem::directory_iterator(tasks)) {
+        std::ifstream schedstat(task.path() / "schedstat");
+        double running = 0;
+        if (schedstat >> running)
+            nanoseconds += running;
+    }
+    return nanoseconds / 1e6;
 }
 
 // The caller's environment on our display, always through the xcb platform plugin.

@@ -20,10 +20,13 @@ public:
 
     struct Launch {
         double milliseconds = 0;
+        // CPU time of all the program's threads until the map was seen; steadier than the wall
+        // time on a busy machine, and if anything slightly long, by work done after the map.
+        double cpuMilliseconds = 0;
         std::string error; // empty when the window mapped as expected
     };
 
-    // Runs program until its window maps, checks the window's size, then ends the program.
+    // Runs program until its window maps, stops it there, checks the window's size, then ends it.
     Launch Time(const std::string &program, int expectedWidth, int expectedHeight);
 
 private:
@@ -32,6 +35,7 @@ private:
     bool HasSize(xcb_window_t window, int width, int height);
     void WaitForDestroy(xcb_window_t window);
     std::vector<char *> ChildEnvironment();
+    static double CpuMilliseconds(pid_t child);
 
     std::string displayVariable;
     xcb_connection_t *connection = nullptr;

@@ -47,15 +47,22 @@ double Median(std::vector<double> values)
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
-// One launch; prints why and returns a negative time when it failed.
-double TimeOne(MapTimer &timer, const std::string &program)
+struct Series {
+    std::vector<double> wall;
+    std::vector<double> cpu;
+};
+
+// One launch added to its series; prints why and returns false when it failed.
+bool TimeOne(MapTimer &timer, const std::string &program, Series &series)
 {
     const MapTimer::Launch launch = timer.Time(program, WindowWidth, WindowHeight);
     if (!launch.error.empty()) {
         std::fprintf(stderr, "%s\n", launch.error.c_str());
-        return -1;
+        return false;
     }
-    return launch.milliseconds;
+    series.wall.push_back(launch.milliseconds);
+    series.cpu.push_back(launch.cpuMilliseconds);
+    return true;
 }
 
 } // namespace
@@ -75,27 +82,28 @@ int main(int argc, char **argv)
     }
 
     // The first launch of each fills the page cache and fontconfig's caches; it is not counted.
-    if (TimeOne(timer, options.tilora) < 0 || TimeOne(timer, options.bare) < 0)
+    Series warmUp;
+    if (!TimeOne(timer, options.tilora, warmUp) || !TimeOne(timer, options.bare, warmUp))
         return 1;
 
-    std::printf("Start-up until the window is mapped, ms (Xvfb %s, %d runs each)\n", display.name().c_str(), options.runs);
-    std::printf("%5s %10s %10s\n", "run", "tilora", "bare");
-    std::vector<double> tilora;
-    std::vector<double> bare;
+    std::printf("Start-up until the window is mapped, ms (Xvfb %s, %d runs each): wall time, and in brackets CPU time\n",
+                display.name().c_str(), options.runs);
+    std::printf("%5s %16s %16s\n", "run", "tilora", "bare");
+    Series tilora;
+    Series bare;
     for (int run = 0; run < options.runs; ++run) {
         // Taking turns at going first spreads any drift in the machine's load over both.
         const bool tiloraFirst = run % 2 == 0;
-        const double first = TimeOne(timer, tiloraFirst ? options.tilora : options.bare);
-        const double second = TimeOne(timer, tiloraFirst ? options.bare : options.tilora);
-        if (first < 0 || second < 0)
+        if (!TimeOne(timer, tiloraFirst ? options.tilora : options.bare, tiloraFirst ? tilora : bare)
+            || !TimeOne(timer, tiloraFirst ? options.bare : options.tilora, tiloraFirst ? bare : tilora))
             return 1;
-        tilora.push_back(tiloraFirst ? first : second);
-        bare.push_back(tiloraFirst ? second : first);
-        std::printf("%5d %10.1f %10.1f\n", run + 1, tilora.back(), bare.back());
+        std::printf("%5d %8.1f (%5.1f) %8.1f (%5.1f)\n", run + 1, tilora.wall.back(), tilora.cpu.back(), bare.wall.back(),
+                    bare.cpu.back());
     }
-    const double tiloraMedian = Median(tilora);
-    const double bareMedian = Median(bare);
-    std::printf("median %9.1f %10.1f\n", tiloraMedian, bareMedian);
-    std::printf("Tilora / bare: %.2f (target <= 1.10)\n", tiloraMedian / bareMedian);
+    const double wallRatio = Median(tilora.wall) / Median(bare.wall);
+    const double cpuRatio = Median(tilora.cpu) / Median(bare.cpu);
+    std::printf("median %7.1f (%5.1f) %8.1f (%5.1f)\n", Median(tilora.wall), Median(tilora.cpu), Median(bare.wall),
+                Median(bare.cpu));
+    std::printf("Tilora / bare: %.2f wall, %.2f CPU (target <= 1.10)\n", wallRatio, cpuRatio);
     return 0;
 }
