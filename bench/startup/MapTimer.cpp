@@ -77,6 +77,8 @@ MapTimer::Launch MapTimer::Time(const std::string &program, int expectedWidth, i
     Launch launch{std::chrono::duration<double, std::milli>(mapped - start).count(), CpuMilliseconds(child), {}};
     if (!window)
         launch.error = program + " mapped no window";
+    else if (launch.cpuMilliseconds < 0)
+        launch.error = program + " ended as its window mapped";
     else if (!HasSize(window, expectedWidth, expectedHeight))
         launch.error = program + " mapped a window of the wrong size";
     kill(child, SIGKILL);
@@ -145,13 +147,14 @@ double MapTimer::CpuMilliseconds(pid_t child)
 {
     const std::string tasks = "/proc/" + std::to_string(child) + "/task";
     double nanoseconds = 0;
-    for (const auto &task : std::filesystem::directory_iterator(tasks)) {
+    std::error_code gone;
+    for (const auto &task : std::filesystem::directory_iterator(tasks, gone)) {
         std::ifstream schedstat(task.path() / "schedstat");
         double running = 0;
         if (schedstat >> running)
             nanoseconds += running;
     }
-    return nanoseconds / 1e6;
+    return gone ? -1 : nanoseconds / 1e6;
 }
 
 // The caller's environment on our display, always through the xcb platform plugin.

@@ -35,6 +35,7 @@ private:
     bool HasSize(xcb_window_t window, int width, int height);
     void WaitForDestroy(xcb_window_t window);
     std::vector<char *> ChildEnvironment();
+    // -1 when the program has already ended.
     static double CpuMilliseconds(pid_t child);
 
     std::string displayVariable;
