@@ -4,12 +4,23 @@
 #include "desktop/Artwork.h"
 
 #include <QBitmap>
+#include <QFileInfo>
 #include <QHash>
 #include <QImage>
+#include <QImageReader>
 
 namespace Artwork {
 
 namespace {
+
+// Read in the format the name gives: left to guess from the content, Qt loads every image
+// plugin it has, which costs start-up more than decoding all the artwork.
+QImage ReadResource(const QString &resource)
+{
+    QImageReader reader(resource, QFileInfo(resource).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
 
 // The faces are pixel art: doubled pixel for pixel they stay crisp on a 2× screen,
 // where Qt's smooth scaling would blur them.
@@ -22,7 +33,7 @@ QIcon PixelArtIcon(const QImage &face)
 
 QIcon MakeButtonFace(const QString &resource)
 {
-    QImage face(resource);
+    QImage face = ReadResource(resource);
     if (!face.hasAlphaChannel()) {
         const QImage grey = face.createMaskFromColor(qRgb(192, 192, 192), Qt::MaskOutColor);
         face = face.convertToFormat(QImage::Format_ARGB32);
@@ -47,16 +58,16 @@ QIcon ButtonFace(const QString &resource)
 QImage ScreenPicture(const QString &resource, qreal ratio)
 {
     if (ratio <= 1)
-        return QImage(resource);
+        return ReadResource(resource);
     const qsizetype dot = resource.lastIndexOf(QLatin1Char('.'));
-    QImage dense(resource.left(dot) + QStringLiteral("@2x") + resource.mid(dot));
+    QImage dense = ReadResource(resource.left(dot) + QStringLiteral("@2x") + resource.mid(dot));
     dense.setDevicePixelRatio(2);
     return dense;
 }
 
 QIcon WindowIcon()
 {
-    static const QIcon icon = PixelArtIcon(QImage(QStringLiteral(":/art/tilora.png")));
+    static const QIcon icon = PixelArtIcon(ReadResource(QStringLiteral(":/art/tilora.png")));
     return icon;
 }
 

@@ -77,7 +77,6 @@ void frmMain::CreateControls()
     lblGameResult->setAutoFillBackground(true);
     lblGameResult->setMargin(4);
     lblGameResult->move(106, 106);
-    lblGameResult->adjustSize();
 
     cmdNewGame = IconButton(this, Artwork::WindowIcon(), tr("New Game"), tr("Choose a picture and start a new game"));
     cmdNewGame->setGeometry(4, 274, 47, 51);
@@ -244,11 +243,15 @@ void frmMain::StateChanged()
 void frmMain::ShowResultLabel()
 {
     const QString text = QString::fromStdString(Game.ResultText());
-    if (lblGameResult->text() != text) {
+    const bool changed = lblGameResult->text() != text;
+    const bool appearing = Game.ResultVisible() && !lblGameResult->isVisible();
+    if (changed)
         lblGameResult->setText(text);
+    // Sized only when shown: measuring the caption loads the fonts, which the hidden label
+    // would otherwise make start-up wait for.
+    if (Game.ResultVisible() && (changed || appearing))
         lblGameResult->adjustSize();
-    }
-    if (Game.ResultVisible() && !lblGameResult->isVisible())
+    if (appearing)
         lblGameResult->move((picplay->width() - lblGameResult->width()) / 2,
                             (picplay->height() - lblGameResult->height()) / 2);
     lblGameResult->setVisible(Game.ResultVisible());
