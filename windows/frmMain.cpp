@@ -142,6 +142,7 @@ void frmMain::cmdNewGame_Click()
     Game.TimerEnabled = false;
     ShowState();
     frmSelectImage chooser;
+    WindowHints::StayAbove(&chooser, this);
     chooser.exec();
     if (chooser.Tag.compare(QLatin1String("True"), Qt::CaseInsensitive) != 0)
         return;
@@ -154,6 +155,7 @@ void frmMain::cmdNewGame_Click()
 void frmMain::cmdAbout_Click()
 {
     frmAbout about;
+    WindowHints::StayAbove(&about, this);
     about.exec();
 }
 
