@@ -120,7 +120,8 @@ void CentreOnScreen(QWidget *window)
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     const QPoint frameCorner(available.x() + (available.width() - framed.width()) / 2,
                              available.y() + (available.height() - framed.height()) / 2);
-    window->move(frameCorner);
+    // The client area's own position: the window manager builds its frame around it.
+    window->setGeometry(QRect(frameCorner + QPoint(frame.left(), frame.top()), window->size()));
 }
 
 void KeepOffTaskbar(QWidget *window)
