@@ -19,6 +19,8 @@ frmAbout::frmAbout(QWidget *parent)
     setWindowTitle(QStringLiteral("About ..."));
     setWindowIcon(Artwork::WindowIcon());
     setWindowModality(Qt::ApplicationModal);
+    // Where there are no window shapes, the bands are cut away by leaving them unpainted.
+    setAttribute(Qt::WA_TranslucentBackground, WindowHints::SeeThroughWindows());
     setFixedSize(385, 110);
     CreateControls();
     WindowHints::CentreOnScreen(this);
@@ -54,7 +56,7 @@ void frmAbout::ApplyWindowShape()
         if (control && !control->isWindow() && control->isVisibleTo(this))
             shape += control->geometry();
     }
-    setMask(shape);
+    WindowHints::SetShape(this, shape);
 }
 
 void frmAbout::Form_Activate()

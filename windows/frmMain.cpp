@@ -131,6 +131,7 @@ void frmMain::cmdNewGame_Click()
 {
     Game.Pause();
     frmSelectImage chooser;
+    WindowHints::StayAbove(&chooser, this);
     chooser.exec();
     if (chooser.Tag.compare(QLatin1String("True"), Qt::CaseInsensitive) != 0)
         return;
@@ -143,6 +144,7 @@ void frmMain::cmdNewGame_Click()
 void frmMain::cmdAbout_Click()
 {
     frmAbout about;
+    WindowHints::StayAbove(&about, this);
     about.exec();
 }
 

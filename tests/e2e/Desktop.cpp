@@ -22,11 +22,13 @@ QString ExactTitle(const QString &title)
     return QLatin1Char('^') + pattern + QLatin1Char('$');
 }
 
-int ShellValue(const QByteArray &shell, const char *name)
+// The number after "name:" in xwininfo's report.
+int InfoValue(const QByteArray &info, const char *name)
 {
-    for (const QByteArray &line : shell.split('\n')) {
-        if (line.startsWith(QByteArray(name) + '='))
-            return line.mid(int(qstrlen(name)) + 1).toInt();
+    for (const QByteArray &line : info.split('\n')) {
+        const QByteArray trimmed = line.trimmed();
+        if (trimmed.startsWith(QByteArray(name) + ':'))
+            return trimmed.mid(int(qstrlen(name)) + 1).trimmed().toInt();
     }
     return 0;
 }
@@ -78,26 +80,52 @@ QList<QRect> Desktop::Windows(const QString &title) const
     for (const QByteArray &id : found.split('\n')) {
         if (id.isEmpty())
             continue;
-        const QByteArray shell = Run(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"),
-                                                                 QStringLiteral("--shell"), QString::fromLatin1(id)});
-        if (shell.contains("WINDOW="))
-            windows += QRect(ShellValue(shell, "X"), ShellValue(shell, "Y"), ShellValue(shell, "WIDTH"),
-                             ShellValue(shell, "HEIGHT"));
+        // xwininfo's absolute corner holds also inside a window manager's frame.
+        const QByteArray info = Run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::fromLatin1(id)});
+        if (info.contains("Absolute upper-left X"))
+            windows += QRect(InfoValue(info, "Absolute upper-left X"), InfoValue(info, "Absolute upper-left Y"),
+                             InfoValue(info, "Width"), InfoValue(info, "Height"));
     }
     return windows;
 }
 
+QMargins Desktop::Frame(const QString &title) const
+{
+    const QByteArray found = Run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                                             QStringLiteral("--name"), ExactTitle(title)});
+    const QString id = QString::fromLatin1(found.split('\n').constFirst());
+    const QByteArray property = Run(QStringLiteral("xprop"), {QStringLiteral("-id"), id, QStringLiteral("_NET_FRAME_EXTENTS")});
+    const QList<QByteArray> sides = property.mid(property.indexOf('=') + 1).split(',');
+    if (!property.contains('=') || sides.size() != 4)
+        return {};
+    return QMargins(sides[0].trimmed().toInt(), sides[2].trimmed().toInt(), sides[1].trimmed().toInt(),
+                    sides[3].trimmed().toInt());
+}
+
+void Desktop::ParkPointerAt(QPoint at)
+{
+    parking = at;
+    Xdotool(Parked({}));
+}
+
+QStringList Desktop::Parked(QStringList arguments) const
+{
+    if (parking)
+        arguments += {QStringLiteral("mousemove"), Coordinate(parking->x()), Coordinate(parking->y())};
+    return arguments;
+}
+
 void Desktop::Click(QPoint at) const
 {
-    Xdotool({QStringLiteral("mousemove"), Coordinate(at.x()), Coordinate(at.y()), QStringLiteral("click"),
-             QStringLiteral("1")});
+    Xdotool(Parked({QStringLiteral("mousemove"), Coordinate(at.x()), Coordinate(at.y()), QStringLiteral("click"),
+                    QStringLiteral("1")}));
 }
 
 void Desktop::Drag(QPoint from, QPoint to) const
 {
-    Xdotool({QStringLiteral("mousemove"), Coordinate(from.x()), Coordinate(from.y()), QStringLiteral("mousedown"),
-             QStringLiteral("1"), QStringLiteral("mousemove"), Coordinate(to.x()), Coordinate(to.y()),
-             QStringLiteral("mouseup"), QStringLiteral("1")});
+    Xdotool(Parked({QStringLiteral("mousemove"), Coordinate(from.x()), Coordinate(from.y()), QStringLiteral("mousedown"),
+                    QStringLiteral("1"), QStringLiteral("mousemove"), Coordinate(to.x()), Coordinate(to.y()),
+                    QStringLiteral("mouseup"), QStringLiteral("1")}));
 }
 
 void Desktop::Key(const QString &name) const

@@ -5,11 +5,13 @@
 
 #include <QImage>
 #include <QList>
+#include <QMargins>
 #include <QPoint>
 #include <QProcessEnvironment>
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // The X display as the player meets it: real pointer and key events through XTEST (xdotool),
 // and what the screen shows (ImageMagick's import).
@@ -22,6 +24,11 @@ public:
     QRect Window(const QString &title) const;
     // Every visible window with exactly this title.
     QList<QRect> Windows(const QString &title) const;
+    // The frame the window manager put around the window with this title; none without one.
+    QMargins Frame(const QString &title) const;
+
+    // Where the pointer goes after each click and drag, for screens that show it (Wayland compositors draw it).
+    void ParkPointerAt(QPoint at);
 
     void Click(QPoint at) const;
     // Presses the left button at from, moves to to and releases it there.
@@ -32,5 +39,8 @@ private:
     QByteArray Run(const QString &program, const QStringList &arguments) const;
     void Xdotool(const QStringList &arguments) const;
 
+    QStringList Parked(QStringList arguments) const;
+
     QProcessEnvironment environment;
+    std::optional<QPoint> parking;
 };
