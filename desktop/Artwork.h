@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
+#include <QSize>
 #include <QString>
 
 // The compiled-in artwork, prepared for the widgets that show it.
@@ -19,6 +20,11 @@ QIcon ButtonFace(const QString &resource);
 // A compiled-in picture for a screen of the given pixel ratio: its 2× drawing where the screen
 // is denser than 1×, so text and edges stay sharp.
 QImage ScreenPicture(const QString &resource, qreal ratio);
+
+// The same for a picture compiled in unpacked: the bytes of a QImage::Format_RGB32 image of the
+// given logical size (twice that size for the 2× drawing). Null where the resource does not hold
+// exactly that many bytes.
+QImage UnpackedScreenPicture(const QString &resource, QSize size, qreal ratio);
 
 // The window icon, also the New Game face.
 QIcon WindowIcon();

@@ -61,7 +61,7 @@ void frmMain::CreateControls()
 
     picplay = new PictureBox(Picture1);
     picplay->setGeometry(QRect(PlayAreaOrigin, PlaySize()));
-    picplay->SetPicture(Artwork::ScreenPicture(QStringLiteral(":/art/builtin.jpg"), devicePixelRatio()));
+    picplay->SetPicture(Artwork::UnpackedScreenPicture(QStringLiteral(":/art/builtin.rgb32"), PlaySize(), devicePixelRatio()));
     picplay->setAccessibleName(tr("Whole picture"));
 
     lblGameResult = new QLabel(QString::fromUtf8(board::GameFlow::InitialText), picplay);
