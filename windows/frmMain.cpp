@@ -54,7 +54,6 @@ void frmMain::CreateControls()
         const board::Point origin = board::PieceOrigin(i);
         auto *cell = new PictureCell(i, Picture1);
         cell->setGeometry(PlayAreaOrigin.x() + origin.x, PlayAreaOrigin.y() + origin.y, board::PieceEdge, board::PieceEdge);
-        cell->setAccessibleName(tr("Cell %1").arg(i + 1));
         connect(cell, &PictureCell::Released, this, &frmMain::CellReleased);
         PicArr[i] = cell;
     }
