@@ -10,17 +10,40 @@
 #include <QImageReader>
 #include <QResource>
 
+#include <cstdint>
 #include <cstring>
 
 namespace Artwork {
 
 namespace {
 
+// An image the build decoded (see desktop/CMakeLists.txt): its width and height as two 32-bit
+// integers, then its rows in the given format, all in this machine's byte order. Null where the
+// resource is missing or holds another number of bytes.
+QImage ReadUnpacked(const QString &resource, QImage::Format format)
+{
+    const QByteArray unpacked = QResource(resource).uncompressedData();
+    std::int32_t size[2] = {0, 0};
+    if (unpacked.size() < qsizetype(sizeof size))
+        return {};
+    std::memcpy(size, unpacked.constData(), sizeof size);
+    QImage image(size[0], size[1], format);
+    if (image.isNull() || unpacked.size() != qsizetype(sizeof size) + image.sizeInBytes())
+        return {};
+    std::memcpy(image.bits(), unpacked.constData() + sizeof size, image.sizeInBytes());
+    return image;
+}
+
 // Read in the format the name gives: left to guess from the content, Qt loads every image
 // plugin it has, which costs start-up more than decoding all the artwork.
 QImage ReadResource(const QString &resource)
 {
-    QImageReader reader(resource, QFileInfo(resource).suffix().toLatin1());
+    const QString suffix = QFileInfo(resource).suffix();
+    if (suffix == QLatin1String("rgb32"))
+        return ReadUnpacked(resource, QImage::Format_RGB32);
+    if (suffix == QLatin1String("argb32"))
+        return ReadUnpacked(resource, QImage::Format_ARGB32);
+    QImageReader reader(resource, suffix.toLatin1());
     reader.setAutoDetectImageFormat(false);
     return reader.read();
 }
@@ -90,21 +113,9 @@ QImage ScreenPicture(const QString &resource, qreal ratio)
     return dense;
 }
 
-QImage UnpackedScreenPicture(const QString &resource, QSize size, qreal ratio)
-{
-    const bool dense = ratio > 1;
-    const QByteArray unpacked = QResource(dense ? DenseResource(resource) : resource).uncompressedData();
-    QImage picture(dense ? size * 2 : size, QImage::Format_RGB32);
-    if (unpacked.size() != picture.sizeInBytes())
-        return {};
-    std::memcpy(picture.bits(), unpacked.constData(), unpacked.size());
-    picture.setDevicePixelRatio(dense ? 2 : 1);
-    return picture;
-}
-
 QIcon WindowIcon()
 {
-    static const QIcon icon = PixelArtIcon(ReadResource(QStringLiteral(":/art/tilora.png")));
+    static const QIcon icon = PixelArtIcon(ReadResource(QStringLiteral(":/art/tilora.argb32")));
     return icon;
 }
 

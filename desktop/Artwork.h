@@ -8,11 +8,13 @@
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
-#include <QSize>
 #include <QString>
 
 // The compiled-in artwork, prepared for the widgets that show it.
 namespace Artwork {
+
+// Resources are read in the format their suffix names; ".rgb32" and ".argb32" are images the
+// build has decoded already, which start-up reads without decoding.
 
 // A 32 × 32 button face; light grey (192, 192, 192) in a face without alpha is shown transparent.
 QIcon ButtonFace(const QString &resource);
@@ -20,11 +22,6 @@ QIcon ButtonFace(const QString &resource);
 // A compiled-in picture for a screen of the given pixel ratio: its 2× drawing where the screen
 // is denser than 1×, so text and edges stay sharp.
 QImage ScreenPicture(const QString &resource, qreal ratio);
-
-// The same for a picture compiled in unpacked: the bytes of a QImage::Format_RGB32 image of the
-// given logical size (twice that size for the 2× drawing). Null where the resource does not hold
-// exactly that many bytes.
-QImage UnpackedScreenPicture(const QString &resource, QSize size, qreal ratio);
 
 // The window icon, also the New Game face.
 QIcon WindowIcon();

@@ -33,7 +33,7 @@ private slots:
     void screenPictureFollowsThePixelRatio();
     void builtInPictureShowsTheCommittedJpeg_data();
     void builtInPictureShowsTheCommittedJpeg();
-    void unpackedPictureOfAnotherSizeIsRefused();
+    void unpackedFacesMatchTheirPngs();
     void buttonFacesDoublePixelForPixel();
     void sampleFolderIsVaried();
     void samplePiecesAreDistinguishable_data();
@@ -157,12 +157,12 @@ void tst_Artwork::builtInPictureShowsTheCommittedJpeg_data()
     QTest::newRow("2x") << 2.0 << "builtin@2x.jpg";
 }
 
-// The picture compiled in unpacked is the committed JPEG to the last pixel, at the play size.
+// The built-in picture compiled in unpacked is the committed JPEG to the last pixel, at the play size.
 void tst_Artwork::builtInPictureShowsTheCommittedJpeg()
 {
     QFETCH(qreal, ratio);
     QFETCH(QString, jpeg);
-    const QImage shown = Artwork::UnpackedScreenPicture(QStringLiteral(":/art/builtin.rgb32"), QSize(320, 240), ratio);
+    const QImage shown = Artwork::ScreenPicture(QStringLiteral(":/art/builtin.rgb32"), ratio);
     QCOMPARE(shown.deviceIndependentSize(), QSizeF(320, 240));
     const QImage committed(QDir(QStringLiteral(SOURCE_ART)).filePath(jpeg));
     QVERIFY(!committed.isNull());
@@ -170,12 +170,19 @@ void tst_Artwork::builtInPictureShowsTheCommittedJpeg()
     QVERIFY(shown == committed.convertToFormat(QImage::Format_RGB32));
 }
 
-// A size that does not match the stored bytes gives no picture rather than a garbled one.
-void tst_Artwork::unpackedPictureOfAnotherSizeIsRefused()
+// The faces compiled in unpacked look exactly like their committed PNGs; a missing one is no picture.
+void tst_Artwork::unpackedFacesMatchTheirPngs()
 {
-    QVERIFY(Artwork::UnpackedScreenPicture(QStringLiteral(":/art/builtin.rgb32"), QSize(160, 120), 1).isNull());
-    QVERIFY(Artwork::UnpackedScreenPicture(QStringLiteral(":/art/builtin.rgb32"), QSize(320, 241), 2).isNull());
-    QVERIFY(Artwork::UnpackedScreenPicture(QStringLiteral(":/art/missing.rgb32"), QSize(320, 240), 1).isNull());
+    const auto drawn = [](const QIcon &icon) {
+        return icon.pixmap(QSize(32, 32)).toImage().convertToFormat(QImage::Format_ARGB32);
+    };
+    for (const char *name : {"about", "exit"}) {
+        const QImage unpacked = drawn(Artwork::ButtonFace(QStringLiteral(":/art/%1.argb32").arg(name)));
+        QCOMPARE(unpacked.size(), QSize(32, 32));
+        QVERIFY2(unpacked == drawn(Artwork::ButtonFace(QStringLiteral(":/art/%1.png").arg(name))), name);
+    }
+    QVERIFY(drawn(Artwork::WindowIcon()) == QImage(QStringLiteral(":/art/tilora.png")).convertToFormat(QImage::Format_ARGB32));
+    QVERIFY(Artwork::ScreenPicture(QStringLiteral(":/art/missing.rgb32"), 1).isNull());
 }
 
 // On a 2x screen a button face shows each of its pixels as a sharp 2 x 2 block, corners still clear.
