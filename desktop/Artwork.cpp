@@ -8,18 +8,60 @@
 #include <QHash>
 #include <QImage>
 #include <QImageReader>
+#include <QResource>
+
+#include <cstdint>
+#include <cstring>
 
 namespace Artwork {
 
 namespace {
 
+// An image the build decoded (see desktop/CMakeLists.txt): its width and height as two 32-bit
+// integers, then its rows in the given format, all in this machine's byte order. Null where the
+// resource is missing or holds another number of bytes.
+QImage ReadUnpacked(const QString &resource, QImage::Format format)
+{
+    const QByteArray unpacked = QResource(resource).uncompressedData();
+    std::int32_t size[2] = {0, 0};
+    if (unpacked.size() < qsizetype(sizeof size))
+        return {};
+    std::memcpy(size, unpacked.constData(), sizeof size);
+    QImage image(size[0], size[1], format);
+    if (image.isNull() || unpacked.size() != qsizetype(sizeof size) + image.sizeInBytes())
+        return {};
+    std::memcpy(image.bits(), unpacked.constData() + sizeof size, image.sizeInBytes());
+    return image;
+}
+
 // Read in the format the name gives: left to guess from the content, Qt loads every image
 // plugin it has, which costs start-up more than decoding all the artwork.
 QImage ReadResource(const QString &resource)
 {
-    QImageReader reader(resource, QFileInfo(resource).suffix().toLatin1());
+    const QString suffix = QFileInfo(resource).suffix();
+    if (suffix == QLatin1String("rgb32"))
+        return ReadUnpacked(resource, QImage::Format_RGB32);
+    if (suffix == QLatin1String("argb32"))
+        return ReadUnpacked(resource, QImage::Format_ARGB32);
+    QImageReader reader(resource, suffix.toLatin1());
     reader.setAutoDetectImageFormat(false);
     return reader.read();
+}
+
+// Every pixel made a 2 × 2 block, by hand: QImage::scaled paints through a transform, which
+// costs start-up more than the rest of the faces together.
+QImage Doubled(const QImage &image)
+{
+    const QImage source = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage doubled(source.size() * 2, source.format());
+    const int width = doubled.width();
+    for (int y = 0; y < doubled.height(); ++y) {
+        const auto *from = reinterpret_cast<const QRgb *>(source.constScanLine(y / 2));
+        auto *to = reinterpret_cast<QRgb *>(doubled.scanLine(y));
+        for (int x = 0; x < width; ++x)
+            to[x] = from[x / 2];
+    }
+    return doubled;
 }
 
 // The faces are pixel art: doubled pixel for pixel they stay crisp on a 2× screen,
@@ -27,7 +69,7 @@ QImage ReadResource(const QString &resource)
 QIcon PixelArtIcon(const QImage &face)
 {
     QIcon icon(QPixmap::fromImage(face));
-    icon.addPixmap(QPixmap::fromImage(face.scaled(face.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+    icon.addPixmap(QPixmap::fromImage(Doubled(face)));
     return icon;
 }
 
@@ -40,6 +82,13 @@ QIcon MakeButtonFace(const QString &resource)
         face.setAlphaChannel(grey);
     }
     return PixelArtIcon(face);
+}
+
+// The resource drawn for 2× screens: "name@2x.ext" beside "name.ext".
+QString DenseResource(const QString &resource)
+{
+    const qsizetype dot = resource.lastIndexOf(QLatin1Char('.'));
+    return resource.left(dot) + QStringLiteral("@2x") + resource.mid(dot);
 }
 
 } // namespace
@@ -59,15 +108,14 @@ QImage ScreenPicture(const QString &resource, qreal ratio)
 {
     if (ratio <= 1)
         return ReadResource(resource);
-    const qsizetype dot = resource.lastIndexOf(QLatin1Char('.'));
-    QImage dense = ReadResource(resource.left(dot) + QStringLiteral("@2x") + resource.mid(dot));
+    QImage dense = ReadResource(DenseResource(resource));
     dense.setDevicePixelRatio(2);
     return dense;
 }
 
 QIcon WindowIcon()
 {
-    static const QIcon icon = PixelArtIcon(ReadResource(QStringLiteral(":/art/tilora.png")));
+    static const QIcon icon = PixelArtIcon(ReadResource(QStringLiteral(":/art/tilora.argb32")));
     return icon;
 }
 

@@ -13,6 +13,9 @@
 // The compiled-in artwork, prepared for the widgets that show it.
 namespace Artwork {
 
+// Resources are read in the format their suffix names; ".rgb32" and ".argb32" are images the
+// build has decoded already, which start-up reads without decoding.
+
 // A 32 × 32 button face; light grey (192, 192, 192) in a face without alpha is shown transparent.
 QIcon ButtonFace(const QString &resource);
 

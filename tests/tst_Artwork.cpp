@@ -31,6 +31,10 @@ private slots:
     void themeIconsAreDrawnAtEverySize_data();
     void themeIconsAreDrawnAtEverySize();
     void screenPictureFollowsThePixelRatio();
+    void builtInPictureShowsTheCommittedJpeg_data();
+    void builtInPictureShowsTheCommittedJpeg();
+    void unpackedFacesMatchTheirPngs();
+    void buttonFacesDoublePixelForPixel();
     void sampleFolderIsVaried();
     void samplePiecesAreDistinguishable_data();
     void samplePiecesAreDistinguishable();
@@ -118,9 +122,7 @@ void tst_Artwork::resourcesLoadAtTheirSizes_data()
     QTest::newRow("small drag pointer") << ":/art/drag16.png" << QSize(16, 16);
     QTest::newRow("tick") << ":/art/tick.png" << QSize(32, 32);
     QTest::newRow("cross") << ":/art/cross.png" << QSize(32, 32);
-    QTest::newRow("built-in picture") << ":/art/builtin.jpg" << QSize(320, 240);
     QTest::newRow("about picture") << ":/art/about.jpg" << QSize(350, 80);
-    QTest::newRow("built-in picture at 2x") << ":/art/builtin@2x.jpg" << QSize(640, 480);
     QTest::newRow("about picture at 2x") << ":/art/about@2x.jpg" << QSize(700, 160);
 }
 
@@ -137,13 +139,64 @@ void tst_Artwork::resourcesLoadAtTheirSizes()
 // Dense screens get the 2x drawing, laid out at the same logical size; others the 1x one.
 void tst_Artwork::screenPictureFollowsThePixelRatio()
 {
-    const QImage plain = Artwork::ScreenPicture(QStringLiteral(":/art/builtin.jpg"), 1);
-    QCOMPARE(plain.size(), QSize(320, 240));
+    const QImage plain = Artwork::ScreenPicture(QStringLiteral(":/art/about.jpg"), 1);
+    QCOMPARE(plain.size(), QSize(350, 80));
     QCOMPARE(plain.devicePixelRatio(), 1.0);
     for (const qreal ratio : {1.5, 2.0}) {
         const QImage dense = Artwork::ScreenPicture(QStringLiteral(":/art/about.jpg"), ratio);
         QCOMPARE(dense.size(), QSize(700, 160));
         QCOMPARE(dense.deviceIndependentSize(), QSizeF(350, 80));
+    }
+}
+
+void tst_Artwork::builtInPictureShowsTheCommittedJpeg_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<QString>("jpeg");
+    QTest::newRow("1x") << 1.0 << "builtin.jpg";
+    QTest::newRow("2x") << 2.0 << "builtin@2x.jpg";
+}
+
+// The built-in picture compiled in unpacked is the committed JPEG to the last pixel, at the play size.
+void tst_Artwork::builtInPictureShowsTheCommittedJpeg()
+{
+    QFETCH(qreal, ratio);
+    QFETCH(QString, jpeg);
+    const QImage shown = Artwork::ScreenPicture(QStringLiteral(":/art/builtin.rgb32"), ratio);
+    QCOMPARE(shown.deviceIndependentSize(), QSizeF(320, 240));
+    const QImage committed(QDir(QStringLiteral(SOURCE_ART)).filePath(jpeg));
+    QVERIFY(!committed.isNull());
+    QCOMPARE(shown.size(), committed.size());
+    QVERIFY(shown == committed.convertToFormat(QImage::Format_RGB32));
+}
+
+// The faces compiled in unpacked look exactly like their committed PNGs; a missing one is no picture.
+void tst_Artwork::unpackedFacesMatchTheirPngs()
+{
+    const auto drawn = [](const QIcon &icon) {
+        return icon.pixmap(QSize(32, 32)).toImage().convertToFormat(QImage::Format_ARGB32);
+    };
+    for (const char *name : {"about", "exit"}) {
+        const QImage unpacked = drawn(Artwork::ButtonFace(QStringLiteral(":/art/%1.argb32").arg(name)));
+        QCOMPARE(unpacked.size(), QSize(32, 32));
+        QVERIFY2(unpacked == drawn(Artwork::ButtonFace(QStringLiteral(":/art/%1.png").arg(name))), name);
+    }
+    QVERIFY(drawn(Artwork::WindowIcon()) == QImage(QStringLiteral(":/art/tilora.png")).convertToFormat(QImage::Format_ARGB32));
+    QVERIFY(Artwork::ScreenPicture(QStringLiteral(":/art/missing.rgb32"), 1).isNull());
+}
+
+// On a 2x screen a button face shows each of its pixels as a sharp 2 x 2 block, corners still clear.
+void tst_Artwork::buttonFacesDoublePixelForPixel()
+{
+    const QIcon face = Artwork::ButtonFace(QStringLiteral(":/art/exit.png"));
+    const QImage plain = face.pixmap(QSize(32, 32)).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage dense = face.pixmap(QSize(64, 64)).toImage().convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(plain.size(), QSize(32, 32));
+    QCOMPARE(dense.size(), QSize(64, 64));
+    QCOMPARE(qAlpha(dense.pixel(0, 0)), 0);
+    for (int y = 0; y < dense.height(); ++y) {
+        for (int x = 0; x < dense.width(); ++x)
+            QCOMPARE(dense.pixel(x, y), plain.pixel(x / 2, y / 2));
     }
 }
 

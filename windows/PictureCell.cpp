@@ -5,13 +5,47 @@
 
 #include "desktop/Artwork.h"
 
+#include <QAccessibleWidget>
 #include <QGuiApplication>
 #include <QMouseEvent>
+
+namespace {
+
+// Names the cell when a screen reader asks: setting 48 accessible names up front would have
+// Qt build an accessible object for every cell while the window starts.
+class CellAccessibility : public QAccessibleWidget {
+public:
+    explicit CellAccessibility(PictureCell *cell)
+        : QAccessibleWidget(cell)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name)
+            return PictureCell::tr("Cell %1").arg(static_cast<const PictureCell *>(widget())->Index + 1);
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface *CellAccessibilityFactory(const QString &className, QObject *object)
+{
+    auto *cell = qobject_cast<PictureCell *>(object);
+    if (!cell || className != QLatin1String("PictureCell"))
+        return nullptr;
+    return new CellAccessibility(cell);
+}
+
+} // namespace
 
 PictureCell::PictureCell(int index, QWidget *parent)
     : PictureBox(parent)
     , Index(index)
 {
+    [[maybe_unused]] static const bool factoryInstalled = [] {
+        QAccessible::installFactory(CellAccessibilityFactory);
+        return true;
+    }();
 }
 
 void PictureCell::mousePressEvent(QMouseEvent *event)

@@ -54,14 +54,13 @@ void frmMain::CreateControls()
         const board::Point origin = board::PieceOrigin(i);
         auto *cell = new PictureCell(i, Picture1);
         cell->setGeometry(PlayAreaOrigin.x() + origin.x, PlayAreaOrigin.y() + origin.y, board::PieceEdge, board::PieceEdge);
-        cell->setAccessibleName(tr("Cell %1").arg(i + 1));
         connect(cell, &PictureCell::Released, this, &frmMain::CellReleased);
         PicArr[i] = cell;
     }
 
     picplay = new PictureBox(Picture1);
     picplay->setGeometry(QRect(PlayAreaOrigin, PlaySize()));
-    picplay->SetPicture(Artwork::ScreenPicture(QStringLiteral(":/art/builtin.jpg"), devicePixelRatio()));
+    picplay->SetPicture(Artwork::ScreenPicture(QStringLiteral(":/art/builtin.rgb32"), devicePixelRatio()));
     picplay->setAccessibleName(tr("Whole picture"));
 
     lblGameResult = new QLabel(QString::fromUtf8(board::GameFlow::InitialText), picplay);
@@ -80,9 +79,9 @@ void frmMain::CreateControls()
 
     cmdNewGame = IconButton(this, Artwork::WindowIcon(), tr("New Game"), tr("Choose a picture and start a new game"));
     cmdNewGame->setGeometry(4, 274, 47, 51);
-    cmdAbout = IconButton(this, Artwork::ButtonFace(QStringLiteral(":/art/about.png")), tr("About"), tr("About Tilora"));
+    cmdAbout = IconButton(this, Artwork::ButtonFace(QStringLiteral(":/art/about.argb32")), tr("About"), tr("About Tilora"));
     cmdAbout->setGeometry(54, 274, 46, 50);
-    cmdExit = IconButton(this, Artwork::ButtonFace(QStringLiteral(":/art/exit.png")), tr("Exit"), tr("Close Tilora"));
+    cmdExit = IconButton(this, Artwork::ButtonFace(QStringLiteral(":/art/exit.argb32")), tr("Exit"), tr("Close Tilora"));
     cmdExit->setGeometry(104, 274, 46, 50);
     connect(cmdNewGame, &QPushButton::clicked, this, &frmMain::cmdNewGame_Click);
     connect(cmdAbout, &QPushButton::clicked, this, &frmMain::cmdAbout_Click);
