@@ -79,6 +79,15 @@ void frmAbout::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
 }
 
+// Wayland windows get the frame Qt draws for them only as they are shown; until the window is
+// activated, the title bar would otherwise lie outside the shape and its close button take no clicks.
+void frmAbout::setVisible(bool visible)
+{
+    QDialog::setVisible(visible);
+    if (visible)
+        ApplyWindowShape();
+}
+
 void frmAbout::cmdOK_Click()
 {
     accept();

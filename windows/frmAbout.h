@@ -22,6 +22,8 @@ public:
     // Restricts drawing and mouse input to the visible controls, as they stand now.
     void ApplyWindowShape();
 
+    void setVisible(bool visible) override;
+
 protected:
     bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
