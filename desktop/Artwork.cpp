@@ -27,11 +27,13 @@ QImage ReadUnpacked(const QString &resource, QImage::Format format)
     if (unpacked.size() < qsizetype(sizeof size))
         return {};
     std::memcpy(size, unpacked.constData(), sizeof size);
-    QImage image(size[0], size[1], format);
-    if (image.isNull() || unpacked.size() != qsizetype(sizeof size) + image.sizeInBytes())
+    const auto *rows = reinterpret_cast<const uchar *>(unpacked.constData() + sizeof size);
+    const QImage view(rows, size[0], size[1], format);
+    if (view.isNull() || unpacked.size() != qsizetype(sizeof size) + view.sizeInBytes())
         return {};
-    std::memcpy(image.bits(), unpacked.constData() + sizeof size, image.sizeInBytes());
-    return image;
+    // Qt's own copy keeps the program free of a libc copy of unknown length, which no
+    // fortification could check.
+    return view.copy();
 }
 
 // Read in the format the name gives: left to guess from the content, Qt loads every image
