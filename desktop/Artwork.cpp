@@ -9,9 +9,9 @@
 #include <QImage>
 #include <QImageReader>
 #include <QResource>
+#include <QtEndian>
 
 #include <cstdint>
-#include <cstring>
 
 namespace Artwork {
 
@@ -22,14 +22,15 @@ namespace {
 // resource is missing or holds another number of bytes.
 QImage ReadUnpacked(const QString &resource, QImage::Format format)
 {
-    const QByteArray unpacked = QResource(resource).uncompressedData();
-    std::int32_t size[2] = {0, 0};
-    if (unpacked.size() < qsizetype(sizeof size))
+    const QResource unpacked(resource);
+    constexpr qint64 header = 2 * sizeof(std::int32_t);
+    if (unpacked.compressionAlgorithm() != QResource::NoCompression || unpacked.size() < header)
         return {};
-    std::memcpy(size, unpacked.constData(), sizeof size);
-    const auto *rows = reinterpret_cast<const uchar *>(unpacked.constData() + sizeof size);
-    const QImage view(rows, size[0], size[1], format);
-    if (view.isNull() || unpacked.size() != qsizetype(sizeof size) + view.sizeInBytes())
+    const uchar *data = unpacked.data();
+    const int width = qFromUnaligned<std::int32_t>(data);
+    const int height = qFromUnaligned<std::int32_t>(data + sizeof(std::int32_t));
+    const QImage view(data + header, width, height, format);
+    if (view.isNull() || unpacked.size() != header + view.sizeInBytes())
         return {};
     // Qt's own copy keeps the program free of a libc copy of unknown length, which no
     // fortification could check.
