@@ -69,12 +69,7 @@ bool WestonServer::Start(const QProcessEnvironment &display)
 
 void WestonServer::Stop()
 {
-    if (server.state() == QProcess::NotRunning)
-        return;
-    server.terminate();
-    if (!server.waitForFinished(5000))
-        server.kill();
-    server.waitForFinished(5000);
+    ChildProcess::Stop(server);
 }
 
 QProcessEnvironment WestonServer::ClientEnvironment() const

@@ -42,12 +42,7 @@ bool XvfbServer::Start()
 
 void XvfbServer::Stop()
 {
-    if (server.state() == QProcess::NotRunning)
-        return;
-    server.terminate();
-    if (!server.waitForFinished(5000))
-        server.kill();
-    server.waitForFinished(5000);
+    ChildProcess::Stop(server);
 }
 
 QProcessEnvironment XvfbServer::Environment() const
