@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <utility>
 
-namespace board {
+namespace game {
 
 void ProgressBarState::SetMin(float min)
 {
@@ -33,7 +33,7 @@ void ProgressBarState::Clamp()
     Value = std::clamp(Value, Min, Max);
 }
 
-GameFlow::GameFlow(RandomSource &random, std::function<float()> clock)
+GameFlow::GameFlow(board::RandomSource &random, std::function<float()> clock)
     : random(random)
     , clock(std::move(clock))
 {
@@ -78,7 +78,7 @@ void GameFlow::StartGame()
     tiles.ShufflePieces(random, clock);
     if (listener)
         listener->BoardDealt();
-    ShowWholePicture(true);
+    current = Phase::Preview;
     timeLeft = PlayUnits;
     tickCount = 0;
     StateChanged();
@@ -92,7 +92,7 @@ void GameFlow::Timer1_Timer()
     if (t < PreviewTicks) {
         bar.SetValue(float(t));
     } else if (t == PreviewTicks) {
-        ShowWholePicture(false);
+        current = Phase::Play;
         bar.SetMin(0);
         bar.SetMax(PlayUnits);
         bar.SetValue(0);
@@ -100,21 +100,21 @@ void GameFlow::Timer1_Timer()
         --timeLeft;
         bar.SetValue(float(PlayUnits - timeLeft));
         if (timeLeft == 0)
-            ShowGameResult(false);
+            current = Phase::Lost;
     }
     StateChanged();
 }
 
 void GameFlow::PicArr_DragDrop(int index, int source)
 {
-    const auto onBoard = [](int cell) { return cell >= 0 && cell < Cells; };
+    const auto onBoard = [](int cell) { return cell >= 0 && cell < board::Cells; };
     if (!CellsVisible() || !onBoard(index) || !onBoard(source))
         return;
     tiles.SwapPieces(index, source);
     if (listener)
         listener->PiecesSwapped(index, source);
     if (tiles.CheckSolved()) {
-        ShowGameResult(true);
+        current = Phase::Won;
         StateChanged();
     }
 }
@@ -135,22 +135,10 @@ void GameFlow::Unload()
     StateChanged();
 }
 
-// The whole picture covers the cells through the preview; play shows the cells.
-void GameFlow::ShowWholePicture(bool whole)
-{
-    current = whole ? Phase::Preview : Phase::Play;
-}
-
-// Either end brings the whole picture back with the result over it, and stops the clock.
-void GameFlow::ShowGameResult(bool won)
-{
-    current = won ? Phase::Won : Phase::Lost;
-}
-
 void GameFlow::StateChanged()
 {
     if (listener)
         listener->StateChanged();
 }
 
-} // namespace board
+} // namespace game

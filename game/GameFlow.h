@@ -8,7 +8,8 @@
 #include <functional>
 #include <string>
 
-namespace board {
+// One game's phases and clock, on top of the board.
+namespace game {
 
 // The progress bar's numbers; a value outside a new range is clamped into it.
 class ProgressBarState {
@@ -52,12 +53,12 @@ public:
     static constexpr const char *WinText = "Congratulation, You Win!";
     static constexpr const char *LossText = "Sorry, You Fail!";
 
-    GameFlow(RandomSource &random, std::function<float()> clock);
+    GameFlow(board::RandomSource &random, std::function<float()> clock);
 
     void SetListener(GameFlowListener *listener);
 
     Phase phase() const { return current; }
-    const Board &board() const { return tiles; }
+    const board::Board &board() const { return tiles; }
     int TickCount() const { return tickCount; }
     int TimeLeft() const { return timeLeft; }
     const ProgressBarState &ProgressBar1() const { return bar; }
@@ -78,18 +79,16 @@ public:
     void Unload();
 
 private:
-    void ShowWholePicture(bool whole);
-    void ShowGameResult(bool won);
     void StateChanged();
 
-    RandomSource &random;
+    board::RandomSource &random;
     std::function<float()> clock;
     GameFlowListener *listener = nullptr;
     Phase current = Phase::Idle;
-    Board tiles;
+    board::Board tiles;
     int tickCount = 0;
     int timeLeft = 0;
     ProgressBarState bar;
 };
 
-} // namespace board
+} // namespace game

@@ -32,7 +32,7 @@ struct GameState {
     std::array<int, board::Cells> pieceAt;
     std::array<int, board::Cells> solvedPieceAt;
     int tickCount, timeLeft;
-    board::Phase phase;
+    game::Phase phase;
     bool timerActive, picplayVisible, cellsVisible, resultVisible;
     float barMin, barMax, barValue;
     int shownMin, shownMax, shownValue;
@@ -44,7 +44,7 @@ struct GameState {
 
 GameState StateOf(const frmMain &window)
 {
-    const board::GameFlow &game = window.Game;
+    const game::GameFlow &game = window.Game;
     GameState state{game.board().PieceAt(), game.board().SolvedPieceAt(), game.TickCount(), game.TimeLeft(),
                     game.phase(), window.Timer1->isActive(), !window.picplay->isHidden(),
                     !window.PicArr[0]->isHidden(), !window.lblGameResult->isHidden(),
@@ -185,7 +185,7 @@ void tst_BadPictures::ExpectRefused(const QString &name, const QString &reason, 
     QCOMPARE(messages.size(), 1);
     QVERIFY2(messages[0].contains(QLatin1Char('"') + name + QLatin1Char('"')), qPrintable(messages[0]));
     QVERIFY2(messages[0].contains(reason), qPrintable(messages[0]));
-    QCOMPARE(paused.phase, board::Phase::Paused);
+    QCOMPARE(paused.phase, game::Phase::Paused);
     QVERIFY(StateOf(*window) == paused);
 }
 

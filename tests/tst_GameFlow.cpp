@@ -9,6 +9,7 @@
 #include <vector>
 
 using namespace board;
+using namespace game;
 
 namespace {
 

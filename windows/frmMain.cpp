@@ -63,7 +63,7 @@ void frmMain::CreateControls()
     picplay->SetPicture(Artwork::ScreenPicture(QStringLiteral(":/art/builtin.rgb32"), devicePixelRatio()));
     picplay->setAccessibleName(tr("Whole picture"));
 
-    lblGameResult = new QLabel(QString::fromUtf8(board::GameFlow::InitialText), picplay);
+    lblGameResult = new QLabel(QString::fromUtf8(game::GameFlow::InitialText), picplay);
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(15.75);
     font.setBold(true);
@@ -231,7 +231,7 @@ void frmMain::StateChanged()
         cell->setVisible(Game.CellsVisible());
     ShowResultLabel();
 
-    const board::ProgressBarState &bar = Game.ProgressBar1();
+    const game::ProgressBarState &bar = Game.ProgressBar1();
     ProgressBar1->setRange(int(bar.Min), int(bar.Max));
     ProgressBar1->setValue(int(bar.Value));
 

@@ -17,7 +17,7 @@ class QPushButton;
 class QTimer;
 
 // The main window: draws the game and forwards the player's input to its rules.
-class frmMain : public QWidget, private board::GameFlowListener {
+class frmMain : public QWidget, private game::GameFlowListener {
     Q_OBJECT
 
 public:
@@ -34,7 +34,7 @@ public:
     QTimer *Timer1 = nullptr;
 
     board::MixingRandom Random;
-    board::GameFlow Game;
+    game::GameFlow Game;
     QString PicturePath;
 
     void StartGame();
