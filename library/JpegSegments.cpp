@@ -3,7 +3,7 @@
 
 #include "library/JpegSegments.h"
 
-#include <QBuffer>
+#include <QIODevice>
 
 namespace {
 
@@ -50,20 +50,6 @@ void Walk(QIODevice &device, const std::function<bool(const Segment &)> &visit)
         device.seek(segment.end);
     }
     device.seek(start);
-}
-
-std::optional<Segment> Find(const QByteArray &jpeg, const std::function<bool(int marker)> &wanted)
-{
-    QBuffer buffer;
-    buffer.setData(jpeg);
-    buffer.open(QIODevice::ReadOnly);
-    std::optional<Segment> found;
-    Walk(buffer, [&](const Segment &segment) {
-        if (wanted(segment.marker))
-            found = segment;
-        return !found;
-    });
-    return found;
 }
 
 } // namespace JpegSegments

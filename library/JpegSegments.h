@@ -3,10 +3,8 @@
 
 #pragma once
 
-#include <QByteArray>
 #include <QtGlobal>
 #include <functional>
-#include <optional>
 
 class QIODevice;
 
@@ -31,8 +29,5 @@ struct Segment {
 // false. The walk also stops after the end of image, after a cut length field, and where the next
 // byte is no marker. Fill bytes before a marker are skipped; the device's position is restored.
 void Walk(QIODevice &device, const std::function<bool(const Segment &)> &visit);
-
-// The first segment whose marker is wanted, if the walk reaches one.
-std::optional<Segment> Find(const QByteArray &jpeg, const std::function<bool(int marker)> &wanted);
 
 } // namespace JpegSegments

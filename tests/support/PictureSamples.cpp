@@ -3,8 +3,6 @@
 
 #include "PictureSamples.h"
 
-#include "library/JpegSegments.h"
-
 #include <QBuffer>
 #include <QImageWriter>
 #include <QPainter>
@@ -13,12 +11,6 @@
 #include <turbojpeg.h>
 
 namespace {
-
-// Where the picture data of the first scan begins.
-qsizetype ScanDataStart(const QByteArray &jpeg)
-{
-    return JpegSegments::Find(jpeg, [](int marker) { return marker == JpegSegments::StartOfScan; })->end;
-}
 
 QByteArray Written(const QImage &image, const char *format, const std::function<void(QImageWriter &)> &setUp = {})
 {
@@ -104,9 +96,28 @@ QByteArray Gif()
     return QByteArray(reinterpret_cast<const char *>(gif), sizeof gif);
 }
 
+std::optional<JpegSegments::Segment> FirstSegment(const QByteArray &jpeg, const std::function<bool(int marker)> &wanted)
+{
+    QBuffer buffer;
+    buffer.setData(jpeg);
+    buffer.open(QIODevice::ReadOnly);
+    std::optional<JpegSegments::Segment> found;
+    JpegSegments::Walk(buffer, [&](const JpegSegments::Segment &segment) {
+        if (wanted(segment.marker))
+            found = segment;
+        return !found;
+    });
+    return found;
+}
+
+JpegSegments::Segment FirstScan(const QByteArray &jpeg)
+{
+    return *FirstSegment(jpeg, [](int marker) { return marker == JpegSegments::StartOfScan; });
+}
+
 QByteArray WithClaimedSize(QByteArray jpeg, QSize size)
 {
-    const qsizetype frame = JpegSegments::Find(jpeg, JpegSegments::IsStartOfFrame)->contentStart;
+    const qsizetype frame = FirstSegment(jpeg, JpegSegments::IsStartOfFrame)->contentStart;
     jpeg[frame + 1] = char(size.height() >> 8);
     jpeg[frame + 2] = char(size.height());
     jpeg[frame + 3] = char(size.width() >> 8);
@@ -116,7 +127,7 @@ QByteArray WithClaimedSize(QByteArray jpeg, QSize size)
 
 QByteArray CutAfterHeader(const QByteArray &jpeg)
 {
-    return jpeg.left(ScanDataStart(jpeg));
+    return jpeg.left(FirstScan(jpeg).end);
 }
 
 QByteArray CutMidScan(const QByteArray &jpeg)
@@ -126,7 +137,7 @@ QByteArray CutMidScan(const QByteArray &jpeg)
 
 QByteArray WithCorruptScan(QByteArray jpeg)
 {
-    const qsizetype start = ScanDataStart(jpeg);
+    const qsizetype start = FirstScan(jpeg).end;
     QRandomGenerator random(7);
     for (qsizetype at = start + (jpeg.size() - start) / 3; at < start + (jpeg.size() - start) / 2; ++at)
         jpeg[at] = char(random.bounded(0xFF));

@@ -3,12 +3,16 @@
 
 #pragma once
 
+#include "library/JpegSegments.h"
+
 #include <QByteArray>
 #include <QColor>
 #include <QImage>
 #include <QList>
 #include <QSize>
 #include <QString>
+#include <functional>
+#include <optional>
 
 // Picture files good, bad and awkward, made by code: the bad-picture tests' folder and the fuzzer's seeds.
 namespace PictureSamples {
@@ -25,6 +29,11 @@ QByteArray Png(const QImage &image);
 // A 1 × 1 red GIF; Qt writes no GIF, so it is spelled out.
 QByteArray Gif();
 
+// The first segment whose marker is wanted, if the walk reaches one. The loader needs no such
+// search: it walks its file once, reading what it needs on the way.
+std::optional<JpegSegments::Segment> FirstSegment(const QByteArray &jpeg, const std::function<bool(int marker)> &wanted);
+// The first scan header, which the JPEG must have; its end is where the picture data begins.
+JpegSegments::Segment FirstScan(const QByteArray &jpeg);
 // The JPEG with its frame header claiming another size.
 QByteArray WithClaimedSize(QByteArray jpeg, QSize size);
 // The JPEG up to the end of its first scan header: no picture data at all.
