@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tilora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "game/Board.h"
 #include "windows/frmMain.h"
 
 #include <QApplication>
@@ -9,7 +10,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tilora.Tilora"));
-    frmMain window;
+    board::MixingRandom random;
+    frmMain window(random, board::SecondsSinceMidnight);
     window.show();
     return app.exec();
 }

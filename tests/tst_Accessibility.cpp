@@ -3,14 +3,12 @@
 
 #include "library/basFunctions.h"
 #include "library/frmSelectImage.h"
-#include "windows/PictureCell.h"
+#include "support/MainWindowDriver.h"
 #include "windows/frmAbout.h"
-#include "windows/frmMain.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QFile>
-#include <QLabel>
 #include <QListWidget>
 #include <QSet>
 #include <QTemporaryDir>
@@ -75,8 +73,8 @@ void tst_Accessibility::init()
 
 void tst_Accessibility::mainWindowButtonsAreNamed()
 {
-    frmMain window;
-    CheckButtons(&window, {"New Game", "About", "Exit"});
+    MainWindowDriver main;
+    CheckButtons(&main.Window(), {"New Game", "About", "Exit"});
 }
 
 void tst_Accessibility::chooserButtonsAreNamed()
@@ -110,16 +108,16 @@ void tst_Accessibility::CheckButtons(QWidget *window, const QStringList &names)
 
 void tst_Accessibility::cellsAndClockAreNamed()
 {
-    frmMain window;
+    MainWindowDriver main;
     QSet<QString> cellNames;
-    for (PictureCell *cell : window.PicArr) {
-        const QString name = QAccessible::queryAccessibleInterface(cell)->text(QAccessible::Name);
+    for (int i = 0; i < board::Cells; ++i) {
+        const QString name = QAccessible::queryAccessibleInterface(main.PicArr(i))->text(QAccessible::Name);
         QVERIFY(!name.isEmpty());
         cellNames.insert(name);
     }
     QCOMPARE(cellNames.size(), 48);
 
-    const QList<QAccessibleInterface *> bars = WithRole(&window, QAccessible::ProgressBar);
+    const QList<QAccessibleInterface *> bars = WithRole(&main.Window(), QAccessible::ProgressBar);
     QCOMPARE(bars.size(), 1);
     QVERIFY(!bars.first()->text(QAccessible::Name).isEmpty());
 }

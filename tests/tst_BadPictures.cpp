@@ -4,18 +4,13 @@
 #include "library/PictureLoader.h"
 #include "library/basFunctions.h"
 #include "library/frmSelectImage.h"
-#include "support/ModalAnswerer.h"
+#include "support/MainWindowDriver.h"
 #include "support/PictureSamples.h"
-#include "windows/PictureCell.h"
-#include "windows/frmMain.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QLabel>
 #include <QListWidget>
-#include <QProgressBar>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,32 +22,23 @@ namespace {
 const QString GoodPicture = QStringLiteral("good.jpg");
 constexpr int AnswerTime = 1000;
 
-// Everything a refused picture must leave as it was.
+// Everything a refused picture must leave as it was, as the window shows it.
 struct GameState {
-    std::array<int, board::Cells> pieceAt;
-    std::array<int, board::Cells> solvedPieceAt;
-    int tickCount, timeLeft;
-    game::Phase phase;
     bool timerActive, picplayVisible, cellsVisible, resultVisible;
-    float barMin, barMax, barValue;
-    int shownMin, shownMax, shownValue;
+    int barMin, barMax, barValue;
     QImage picture;
     QList<QImage> cells;
 
     bool operator==(const GameState &) const = default;
 };
 
-GameState StateOf(const frmMain &window)
+GameState StateOf(const MainWindowDriver &main)
 {
-    const game::GameFlow &game = window.Game;
-    GameState state{game.board().PieceAt(), game.board().SolvedPieceAt(), game.TickCount(), game.TimeLeft(),
-                    game.phase(), window.Timer1->isActive(), !window.picplay->isHidden(),
-                    !window.PicArr[0]->isHidden(), !window.lblGameResult->isHidden(),
-                    game.ProgressBar1().Min, game.ProgressBar1().Max, game.ProgressBar1().Value,
-                    window.ProgressBar1->minimum(), window.ProgressBar1->maximum(), window.ProgressBar1->value(),
-                    window.picplay->Picture(), {}};
-    for (const PictureCell *cell : window.PicArr)
-        state.cells += cell->Picture();
+    GameState state{main.Timer1()->isActive(), !main.picplay()->isHidden(), !main.PicArr(0)->isHidden(),
+                    !main.lblGameResult()->isHidden(), main.ProgressBar1()->minimum(), main.ProgressBar1()->maximum(),
+                    main.ProgressBar1()->value(), main.picplay()->Picture(), {}};
+    for (int i = 0; i < board::Cells; ++i)
+        state.cells += main.PicArr(i)->Picture();
     return state;
 }
 
@@ -127,7 +113,7 @@ private:
     void ExpectPlays(const QString &name);
 
     std::unique_ptr<QTemporaryDir> root;
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<MainWindowDriver> main;
 };
 
 // A game in play, one exchange made and some time used, so there is a state to keep.
@@ -136,26 +122,22 @@ void tst_BadPictures::init()
     PictureLoader::ClearCache();
     root = std::make_unique<QTemporaryDir>();
     QVERIFY(QDir(root->path()).mkdir(QStringLiteral("images")));
-    window = std::make_unique<frmMain>();
+    main = std::make_unique<MainWindowDriver>();
     ImageFolder = JoinPath(root->path(), QStringLiteral("images"));
-    // The tests drive the clock themselves.
-    window->Timer1->setInterval(24 * 60 * 60 * 1000);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    main->Window().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main->Window()));
 
     Write(GoodPicture, PictureSamples::Jpeg(PictureSamples::Tiles()));
-    window->PicturePath = PathOf(GoodPicture);
-    window->StartGame();
-    for (int tick = 0; tick < 75; ++tick)
-        window->Timer1_Timer();
-    window->PicArr_DragDrop(1, window->PicArr[0], 20, 20);
-    QVERIFY(window->Game.CellsVisible());
-    QCOMPARE(window->Game.TimeLeft(), 248);
+    QCOMPARE(main->NewGame(ModalAnswerer::Pick(GoodPicture)), QStringList());
+    main->Tick(75);
+    main->Drag(0, 1);
+    QVERIFY(main->PicArr(0)->isVisible());
+    QCOMPARE(main->ProgressBar1()->value(), 2);
 }
 
 void tst_BadPictures::cleanup()
 {
-    window.reset();
+    main.reset();
     root.reset();
     PictureLoader::ClearCache();
 }
@@ -169,13 +151,11 @@ void tst_BadPictures::Write(const QString &name, const QByteArray &content) cons
 
 QStringList tst_BadPictures::NewGame(const ModalAnswerer::Choice &choice, GameState *paused)
 {
-    ModalAnswerer answerer(ModalAnswerer::AsPlayer([&](frmSelectImage &chooser) {
+    return main->NewGame([&](frmSelectImage &chooser) {
         if (paused)
-            *paused = StateOf(*window);
+            *paused = StateOf(*main);
         choice(chooser);
-    }));
-    window->cmdNewGame_Click();
-    return answerer.Answered("frmSelectImage") == 1 ? answerer.Messages : QStringList{QStringLiteral("no chooser")};
+    });
 }
 
 void tst_BadPictures::ExpectRefused(const QString &name, const QString &reason, const ModalAnswerer::Choice &choice)
@@ -185,19 +165,21 @@ void tst_BadPictures::ExpectRefused(const QString &name, const QString &reason, 
     QCOMPARE(messages.size(), 1);
     QVERIFY2(messages[0].contains(QLatin1Char('"') + name + QLatin1Char('"')), qPrintable(messages[0]));
     QVERIFY2(messages[0].contains(reason), qPrintable(messages[0]));
-    QCOMPARE(paused.phase, game::Phase::Paused);
-    QVERIFY(StateOf(*window) == paused);
+    QVERIFY(!paused.timerActive && paused.cellsVisible && !paused.resultVisible);
+    QVERIFY(StateOf(*main) == paused);
 }
 
 void tst_BadPictures::ExpectPlays(const QString &name)
 {
+    const QSize size = PlaySize() * main->Window().devicePixelRatio();
     QCOMPARE(NewGame(ModalAnswerer::Pick(name)), QStringList());
-    QCOMPARE(window->PicturePath, PathOf(name));
-    QVERIFY(window->Game.TimerEnabled());
-    QVERIFY(window->Timer1->isActive());
-    QCOMPARE(window->Game.TickCount(), 0);
-    QVERIFY(window->picplay->isVisible());
-    QCOMPARE(window->picplay->Picture().size(), QSize(320, 240) * window->devicePixelRatio());
+    QCOMPARE(main->picplay()->Picture(), PictureLoader::Prepare(PathOf(name), size).image);
+    QVERIFY(main->picplay()->isVisible());
+    QCOMPARE(main->picplay()->Picture().size(), size);
+    QCOMPARE(main->ProgressBar1()->maximum(), 50);
+    // The clock starts afresh: its first tick fills one fiftieth of the bar.
+    main->Tick(1);
+    QCOMPARE(main->ProgressBar1()->value(), 1);
 }
 
 void tst_BadPictures::playsOrRefusesEachFile_data()
@@ -240,7 +222,7 @@ void tst_BadPictures::playsOrRefusesEachFile()
 
     if (plays) {
         ExpectPlays(name);
-        QVERIFY(IsNear(window->picplay->Picture().pixel(20, 20), shows));
+        QVERIFY(IsNear(main->picplay()->Picture().pixel(20, 20), shows));
     } else
         ExpectRefused(name, prepared.error, ModalAnswerer::Pick(name));
     ExpectPlays(GoodPicture);
@@ -332,7 +314,7 @@ void tst_BadPictures::missingFolderStartsNothing()
         &paused);
     QCOMPARE(entries, 0);
     QCOMPARE(messages, QStringList());
-    QVERIFY(StateOf(*window) == paused);
+    QVERIFY(StateOf(*main) == paused);
 }
 
 void tst_BadPictures::thousandsOfPictures()

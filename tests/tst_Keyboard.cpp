@@ -1,15 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Tilora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "library/PictureLoader.h"
 #include "library/basFunctions.h"
 #include "library/frmSelectImage.h"
-#include "support/ModalAnswerer.h"
-#include "windows/frmMain.h"
+#include "support/MainWindowDriver.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QListWidget>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -36,7 +35,7 @@ private:
     QString OpenModalBy(QKeyCombination key, const ModalAnswerer::Action &answer);
 
     std::unique_ptr<QTemporaryDir> folder;
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<MainWindowDriver> main;
 };
 
 void tst_Keyboard::init()
@@ -46,17 +45,15 @@ void tst_Keyboard::init()
     picture.fill(Qt::darkCyan);
     QVERIFY(picture.save(JoinPath(folder->path(), QStringLiteral("a.jpg")), "JPEG"));
 
-    window = std::make_unique<frmMain>();
+    main = std::make_unique<MainWindowDriver>();
     ImageFolder = folder->path();
-    // The tests never wait for the clock.
-    window->Timer1->setInterval(24 * 60 * 60 * 1000);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    main->Window().show();
+    QVERIFY(QTest::qWaitForWindowActive(&main->Window()));
 }
 
 void tst_Keyboard::cleanup()
 {
-    window.reset();
+    main.reset();
     folder.reset();
 }
 
@@ -65,19 +62,20 @@ void tst_Keyboard::cleanup()
 QString tst_Keyboard::OpenModalBy(QKeyCombination key, const ModalAnswerer::Action &answer)
 {
     ModalAnswerer answerer(answer);
-    QTest::keyClick(window.get(), key.key(), key.keyboardModifiers());
+    QTest::keyClick(&main->Window(), key.key(), key.keyboardModifiers());
     return answerer.Opened.value(0);
 }
 
 void tst_Keyboard::ctrlNOpensTheChooserAndEscapeCancels()
 {
+    const QImage startUp = main->picplay()->Picture();
     const QString opened = OpenModalBy(Qt::CTRL | Qt::Key_N, [](QWidget &chooser) {
         QTest::keyClick(static_cast<frmSelectImage &>(chooser).List1, Qt::Key_Down);
         QTest::keyClick(&chooser, Qt::Key_Escape);
     });
     QCOMPARE(opened, QStringLiteral("frmSelectImage"));
-    QVERIFY(!window->Game.TimerEnabled());
-    QVERIFY(window->PicturePath.isEmpty());
+    QVERIFY(!main->Timer1()->isActive());
+    QCOMPARE(main->picplay()->Picture(), startUp);
     QVERIFY(!QApplication::activeModalWidget());
 }
 
@@ -89,8 +87,10 @@ void tst_Keyboard::enterInTheChooserStartsTheSelectedPicture()
         QTest::keyClick(chooser.List1, Qt::Key_Return);
     });
     QCOMPARE(opened, QStringLiteral("frmSelectImage"));
-    QCOMPARE(window->PicturePath, JoinPath(folder->path(), QStringLiteral("a.jpg")));
-    QVERIFY(window->Game.TimerEnabled());
+    const QImage chosen = PictureLoader::Prepare(JoinPath(folder->path(), QStringLiteral("a.jpg")),
+                                                 PlaySize() * main->Window().devicePixelRatio()).image;
+    QCOMPARE(main->picplay()->Picture(), chosen);
+    QVERIFY(main->Timer1()->isActive());
 }
 
 void tst_Keyboard::f1OpensAboutAndEnterOrEscapeCloses()
@@ -102,34 +102,34 @@ void tst_Keyboard::f1OpensAboutAndEnterOrEscapeCloses()
         QCOMPARE(opened, QStringLiteral("frmAbout"));
         QVERIFY(!QApplication::activeModalWidget());
         // A window manager gives the keyboard back to the main window; offscreen has none.
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        main->Window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&main->Window()));
     }
-    QVERIFY(window->isVisible());
+    QVERIFY(main->Window().isVisible());
 }
 
 void tst_Keyboard::ctrlQExits()
 {
-    QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
-    QVERIFY(!window->isVisible());
+    QTest::keyClick(&main->Window(), Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(!main->Window().isVisible());
 }
 
 void tst_Keyboard::tabReachesEveryCommand()
 {
-    window->cmdNewGame->setFocus(Qt::TabFocusReason);
+    main->cmdNewGame()->setFocus(Qt::TabFocusReason);
     QList<QWidget *> visited{QApplication::focusWidget()};
     for (int i = 0; i < 3; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited.append(QApplication::focusWidget());
     }
-    const QList<QWidget *> row{window->cmdNewGame, window->cmdAbout, window->cmdExit, window->cmdNewGame};
+    const QList<QWidget *> row{main->cmdNewGame(), main->cmdAbout(), main->cmdExit(), main->cmdNewGame()};
     QCOMPARE(visited, row);
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), window->cmdExit);
-    QTest::keyClick(window->cmdExit, Qt::Key_Space);
-    QVERIFY(!window->isVisible());
+    QCOMPARE(QApplication::focusWidget(), main->cmdExit());
+    QTest::keyClick(main->cmdExit(), Qt::Key_Space);
+    QVERIFY(!main->Window().isVisible());
 }
 
 QTEST_MAIN(tst_Keyboard)

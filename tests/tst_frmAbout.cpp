@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Tilora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "support/MainWindowDriver.h"
 #include "support/ModalAnswerer.h"
 #include "windows/frmAbout.h"
-#include "windows/frmMain.h"
 
 #include <QApplication>
 #include <QImage>
@@ -165,10 +165,10 @@ void tst_frmAbout::closesFromItsButtonAndKeys()
 void tst_frmAbout::carriesTheMainWindowsIcon()
 {
     QVERIFY(QApplication::windowIcon().isNull());
-    const frmMain main;
+    MainWindowDriver main;
     const frmAbout about;
     for (const int size : {16, 32, 64}) {
-        const QImage expected = main.windowIcon().pixmap(size).toImage();
+        const QImage expected = main.Window().windowIcon().pixmap(size).toImage();
         QVERIFY(!expected.isNull());
         QCOMPARE(about.windowIcon().pixmap(size).toImage(), expected);
     }

@@ -1,61 +1,66 @@
 // SPDX-FileCopyrightText: 2026 Tilora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "desktop/Artwork.h"
 #include "library/PictureLoader.h"
 #include "library/basFunctions.h"
 #include "library/frmSelectImage.h"
-#include "support/ModalAnswerer.h"
-#include "windows/PictureCell.h"
+#include "support/MainWindowDriver.h"
+#include "support/PictureSamples.h"
 #include "windows/frmAbout.h"
-#include "windows/frmMain.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QLabel>
 #include <QListWidget>
 #include <QPainter>
-#include <QProgressBar>
-#include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <memory>
+#include <numeric>
 
 namespace {
 
 // A picture whose 48 pieces all differ, twice the play size so it is really stretched.
 void WritePicture(const QString &path, QColor tint = Qt::white)
 {
-    QImage image(640, 480, QImage::Format_RGB32);
-    QPainter painter(&image);
-    for (int i = 0; i < board::Cells; ++i) {
-        const QColor colour = QColor::fromHsv(i * 7, 120 + (i % 4) * 40, 90 + (i / 8) * 30);
-        painter.fillRect((i % 8) * 80, (i / 8) * 80, 80, 80, colour);
-    }
-    painter.fillRect(300, 200, 40, 40, tint);
-    painter.end();
+    QImage image = PictureSamples::Tiles(QSize(640, 480));
+    QPainter(&image).fillRect(300, 200, 40, 40, tint);
     QVERIFY(image.save(path, "JPEG", 95));
 }
 
-QImage CellsAsOnePicture(const frmMain &window)
+// Each cell showing its own piece: the cells make up the prepared picture pixel for pixel.
+QList<int> InOrder()
 {
-    QImage whole(board::PictureWidth, board::PictureHeight, QImage::Format_RGB32);
-    QPainter painter(&whole);
-    for (int i = 0; i < board::Cells; ++i) {
-        const board::Point origin = board::PieceOrigin(i);
-        painter.drawImage(origin.x, origin.y, window.PicArr[i]->Picture());
-    }
-    return whole;
+    QList<int> pieces(board::Cells);
+    std::iota(pieces.begin(), pieces.end(), 0);
+    return pieces;
 }
 
 // The label is measured only when it appears, so a stale size would show here.
-bool LabelFitsAndIsCentred(const frmMain &window)
+bool LabelFitsAndIsCentred(const MainWindowDriver &main)
 {
-    const QRect label = window.lblGameResult->geometry();
-    return label.size() == window.lblGameResult->sizeHint()
-        && std::abs(label.center().x() - window.picplay->rect().center().x()) <= 1
-        && std::abs(label.center().y() - window.picplay->rect().center().y()) <= 1;
+    const QRect label = main.lblGameResult()->geometry();
+    return label.size() == main.lblGameResult()->sizeHint()
+        && std::abs(label.center().x() - main.picplay()->rect().center().x()) <= 1
+        && std::abs(label.center().y() - main.picplay()->rect().center().y()) <= 1;
+}
+
+// The drags that put every piece in its place, the last of them the one that completes the picture.
+QList<QPair<int, int>> DragsThatSolve(const MainWindowDriver &main)
+{
+    QList<int> shown = main.ShownPieces();
+    QList<QPair<int, int>> drags;
+    for (int cell = 0; cell < board::Cells; ++cell) {
+        const int source = int(shown.indexOf(cell));
+        if (source != cell) {
+            drags.append({source, cell});
+            shown.swapItemsAt(source, cell);
+        }
+    }
+    if (drags.isEmpty())
+        drags.append({0, 0});
+    return drags;
 }
 
 } // namespace
@@ -67,7 +72,7 @@ private slots:
     void init();
     void cleanup();
 
-    // Every control sits where the layout puts it, in the window's own pixels.
+    // Every control sits where the layout puts it, in the window's own pixels, under its own name.
     void layoutPlacesEveryControl();
     // At start-up no game runs and the built-in picture covers the cells.
     void startUpIsIdle();
@@ -81,13 +86,13 @@ private slots:
     void dragShowsTheHandPointer();
     // The small hand is the pointer where the desktop asks for small pointers.
     void dragPointerFollowsTheDesktopsSize();
-    // A press and release on the play area during the preview exchanges nothing.
+    // A drag over the play area during the preview exchanges nothing.
     void dropDuringThePreviewChangesNothing();
     // New Game during the preview, then Cancel: the whole picture and the partly filled bar stay, the clock stops.
     void newGameCancelledDuringThePreviewKeepsIt();
     // The winning drop in the last second wins, and the bar keeps 249 of 250.
     void winningDropInTheLastSecondWins();
-    // The prepared picture is cut into the cells pixel for pixel.
+    // The prepared picture is cut into the cells pixel for pixel, scrambled by the window's random source.
     void cellsReproduceThePreparedPicture();
     // A whole game to a win, by real drags.
     void wholeGameToAWin();
@@ -103,234 +108,179 @@ private slots:
     void newGameStartsTheChosenPicture();
     // The game clock keeps running while the About window is open.
     void clockRunsBehindAbout();
-    // Exit closes the window, zeroes the counters and ends the program.
+    // Exit closes the window, stops the game and ends the program.
     void exitEndsTheProgram();
 
 private:
-    QString PicturePath(const QString &name) const { return JoinPath(folder->path(), name); }
-    void StartPlaying(const QString &name = QStringLiteral("a.jpg"));
-    void Tick(int count);
-    void Drag(int from, int to);
-    int PieceShownBy(int cell) const;
-    QList<QPair<int, int>> DragsThatSolve() const;
+    QString PathOf(const QString &name) const { return JoinPath(folder->path(), name); }
+    // Starts a game of a.jpg through New Game and lets the clock run the given ticks.
+    void StartPlaying(int ticks = 0);
 
     std::unique_ptr<QTemporaryDir> folder;
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<MainWindowDriver> main;
 };
 
 void tst_frmMain::init()
 {
     PictureLoader::ClearCache();
     folder = std::make_unique<QTemporaryDir>();
-    WritePicture(PicturePath(QStringLiteral("a.jpg")));
-    WritePicture(PicturePath(QStringLiteral("b.jpg")), Qt::black);
-    window = std::make_unique<frmMain>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    // The tests drive the clock themselves.
-    window->Timer1->setInterval(24 * 60 * 60 * 1000);
+    WritePicture(PathOf(QStringLiteral("a.jpg")));
+    WritePicture(PathOf(QStringLiteral("b.jpg")), Qt::black);
+    main = std::make_unique<MainWindowDriver>();
+    main->Window().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main->Window()));
 }
 
 void tst_frmMain::cleanup()
 {
-    window.reset();
+    main.reset();
     folder.reset();
 }
 
-void tst_frmMain::StartPlaying(const QString &name)
+void tst_frmMain::StartPlaying(int ticks)
 {
-    window->PicturePath = PicturePath(name);
-    window->StartGame();
-    QVERIFY(window->Game.TimerEnabled());
-}
-
-void tst_frmMain::Tick(int count)
-{
-    for (int i = 0; i < count; ++i)
-        window->Timer1_Timer();
-}
-
-void tst_frmMain::Drag(int from, int to)
-{
-    PictureCell *source = window->PicArr[from];
-    const QPoint target = source->mapFrom(window.get(), window->PicArr[to]->mapTo(window.get(), QPoint(20, 20)));
-    QTest::mousePress(source, Qt::LeftButton, {}, QPoint(20, 20));
-    QTest::mouseRelease(source, Qt::LeftButton, {}, target);
-}
-
-// Which piece of the prepared picture a cell shows, found by comparing the images.
-int tst_frmMain::PieceShownBy(int cell) const
-{
-    const QImage prepared = window->picplay->Picture().convertToFormat(QImage::Format_RGB32);
-    const QImage shown = window->PicArr[cell]->Picture().convertToFormat(QImage::Format_RGB32);
-    for (int piece = 0; piece < board::Cells; ++piece) {
-        const board::Point origin = board::PieceOrigin(piece);
-        if (shown == prepared.copy(origin.x, origin.y, board::PieceEdge, board::PieceEdge))
-            return piece;
-    }
-    return -1;
-}
-
-// The drags that put every piece in its place, the last of them the one that completes the picture.
-QList<QPair<int, int>> tst_frmMain::DragsThatSolve() const
-{
-    QList<int> shown;
-    for (int cell = 0; cell < board::Cells; ++cell)
-        shown << PieceShownBy(cell);
-    QList<QPair<int, int>> drags;
-    for (int cell = 0; cell < board::Cells; ++cell) {
-        const int source = int(shown.indexOf(cell));
-        if (source != cell) {
-            drags.append({source, cell});
-            shown.swapItemsAt(source, cell);
-        }
-    }
-    if (drags.isEmpty())
-        drags.append({0, 0});
-    return drags;
+    ImageFolder = folder->path();
+    QCOMPARE(main->NewGame(ModalAnswerer::Pick(QStringLiteral("a.jpg"))), QStringList());
+    QVERIFY(main->Timer1()->isActive());
+    main->Tick(ticks);
 }
 
 void tst_frmMain::layoutPlacesEveryControl()
 {
-    QCOMPARE(window->windowTitle(), QStringLiteral("Tilora"));
-    QCOMPARE(window->size(), QSize(349, 329));
-    QCOMPARE(window->minimumSize(), window->maximumSize());
-    QVERIFY(!(window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-    QVERIFY(!window->windowIcon().isNull());
-    const QRect screen = window->screen()->availableGeometry();
-    const QPoint offCentre = window->frameGeometry().center() - screen.center();
+    frmMain &window = main->Window();
+    QCOMPARE(window.windowTitle(), QStringLiteral("Tilora"));
+    QCOMPARE(window.size(), QSize(349, 329));
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    QVERIFY(!(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY(!window.windowIcon().isNull());
+    const QRect screen = window.screen()->availableGeometry();
+    const QPoint offCentre = window.frameGeometry().center() - screen.center();
     QVERIFY2(offCentre.manhattanLength() <= 4, qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
 
-    QCOMPARE(window->Picture1->geometry(), QRect(4, 4, 341, 265));
-    QCOMPARE(window->Picture1->palette().color(QPalette::Window), QColor(Qt::black));
-    QCOMPARE(window->picplay->parentWidget(), window->Picture1);
-    QCOMPARE(window->picplay->geometry(), QRect(10, 12, 320, 240));
+    QWidget *area = main->Picture1();
+    QCOMPARE(area->geometry(), QRect(4, 4, 341, 265));
+    QCOMPARE(area->palette().color(QPalette::Window), QColor(Qt::black));
+    QCOMPARE(main->picplay()->parentWidget(), area);
+    QCOMPARE(main->picplay()->geometry(), QRect(10, 12, 320, 240));
     for (int i = 0; i < board::Cells; ++i) {
-        QCOMPARE(window->PicArr[i]->parentWidget(), window->Picture1);
-        QCOMPARE(window->PicArr[i]->geometry(), QRect(10 + 40 * (i % 8), 12 + 40 * (i / 8), 40, 40));
-        QCOMPARE(window->PicArr[i]->Index, i);
+        QCOMPARE(main->PicArr(i)->parentWidget(), area);
+        QCOMPARE(main->PicArr(i)->geometry(), QRect(10 + 40 * (i % 8), 12 + 40 * (i / 8), 40, 40));
+        QCOMPARE(main->PicArr(i)->Index, i);
     }
-    QVERIFY(window->Picture1->children().indexOf(window->picplay) > window->Picture1->children().indexOf(window->PicArr[47]));
+    QVERIFY(area->children().indexOf(main->picplay()) > area->children().indexOf(main->PicArr(47)));
 
-    QCOMPARE(window->cmdNewGame->geometry(), QRect(4, 274, 47, 51));
-    QCOMPARE(window->cmdAbout->geometry(), QRect(54, 274, 46, 50));
-    QCOMPARE(window->cmdExit->geometry(), QRect(104, 274, 46, 50));
-    QCOMPARE(window->ProgressBar1->geometry(), QRect(154, 274, 191, 50));
-    for (QPushButton *button : {window->cmdNewGame, window->cmdAbout, window->cmdExit}) {
+    QCOMPARE(main->cmdNewGame()->geometry(), QRect(4, 274, 47, 51));
+    QCOMPARE(main->cmdAbout()->geometry(), QRect(54, 274, 46, 50));
+    QCOMPARE(main->cmdExit()->geometry(), QRect(104, 274, 46, 50));
+    QCOMPARE(main->ProgressBar1()->geometry(), QRect(154, 274, 191, 50));
+    for (QPushButton *button : {main->cmdNewGame(), main->cmdAbout(), main->cmdExit()}) {
         QVERIFY(button->text().isEmpty());
         QVERIFY(button->toolTip().isEmpty());
         QVERIFY(!button->icon().isNull());
         QVERIFY(!button->accessibleName().isEmpty());
     }
 
-    QCOMPARE(window->Timer1->timerType(), Qt::PreciseTimer);
-    const frmMain fresh;
-    QCOMPARE(fresh.Timer1->interval(), 100);
+    QCOMPARE(main->Timer1()->timerType(), Qt::PreciseTimer);
+    QCOMPARE(main->Timer1()->interval(), 100);
 
-    QCOMPARE(window->lblGameResult->parentWidget(), window->picplay);
-    QCOMPARE(window->lblGameResult->font().family(), QStringLiteral("Arial"));
-    QCOMPARE(window->lblGameResult->font().pointSizeF(), 15.75);
-    QVERIFY(window->lblGameResult->font().bold());
-    QCOMPARE(window->lblGameResult->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+    QLabel *label = main->lblGameResult();
+    QCOMPARE(label->parentWidget(), main->picplay());
+    QCOMPARE(label->font().family(), QStringLiteral("Arial"));
+    QCOMPARE(label->font().pointSizeF(), 15.75);
+    QVERIFY(label->font().bold());
+    QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 128));
 }
 
 void tst_frmMain::startUpIsIdle()
 {
     QCOMPARE(ImageFolder, JoinPath(QCoreApplication::applicationDirPath(), QStringLiteral("images")));
-    QVERIFY(window->picplay->isVisible());
-    QCOMPARE(window->picplay->Picture().size(), QSize(320, 240));
-    for (PictureCell *cell : window->PicArr)
-        QVERIFY(!cell->isVisible());
-    QVERIFY(!window->lblGameResult->isVisible());
-    QVERIFY(!window->Timer1->isActive());
-    QCOMPARE(window->ProgressBar1->value(), 0);
-    QCOMPARE(window->ProgressBar1->minimum(), 0);
-    QCOMPARE(window->ProgressBar1->maximum(), 100);
-    QVERIFY(window->PicturePath.isEmpty());
+    QVERIFY(main->picplay()->isVisible());
+    QCOMPARE(main->picplay()->Picture(),
+             Artwork::ScreenPicture(QStringLiteral(":/art/builtin.rgb32"), main->Window().devicePixelRatio()));
+    QCOMPARE(main->picplay()->Picture().size(), QSize(320, 240));
+    for (int i = 0; i < board::Cells; ++i)
+        QVERIFY(!main->PicArr(i)->isVisible());
+    QVERIFY(!main->lblGameResult()->isVisible());
+    QVERIFY(!main->Timer1()->isActive());
+    QCOMPARE(main->ProgressBar1()->value(), 0);
+    QCOMPARE(main->ProgressBar1()->minimum(), 0);
+    QCOMPARE(main->ProgressBar1()->maximum(), 100);
 }
 
 void tst_frmMain::noDragBeforeAGame()
 {
-    const auto before = window->Game.board().PieceAt();
-    QTest::mousePress(window->picplay, Qt::LeftButton, {}, QPoint(60, 60));
+    QCOMPARE(main->Picture1()->childAt(main->PicArr(0)->geometry().center()), main->picplay());
+    QTest::mousePress(main->picplay(), Qt::LeftButton, {}, QPoint(60, 60));
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-    QTest::mouseRelease(window->picplay, Qt::LeftButton, {}, QPoint(100, 60));
-    QCOMPARE(window->Game.board().PieceAt(), before);
-    QCOMPARE(window->CellAt(window->picplay->mapToGlobal(QPoint(60, 60))), nullptr);
+    QTest::mouseRelease(main->picplay(), Qt::LeftButton, {}, QPoint(100, 60));
+    QVERIFY(!main->Timer1()->isActive());
+    QVERIFY(main->PicArr(0)->Picture().isNull());
 }
 
 void tst_frmMain::dragBetweenCellsExchangesThem()
 {
-    StartPlaying();
-    Tick(50);
-    const auto pieces = window->Game.board().PieceAt();
-    const QImage image3 = window->PicArr[3]->Picture();
-    const QImage image9 = window->PicArr[9]->Picture();
+    StartPlaying(50);
+    const QList<int> pieces = main->ShownPieces();
+    QList<int> exchanged = pieces;
+    exchanged.swapItemsAt(3, 9);
 
-    Drag(3, 9);
-    QCOMPARE(window->Game.board().PieceAt()[3], pieces[9]);
-    QCOMPARE(window->Game.board().PieceAt()[9], pieces[3]);
-    QCOMPARE(window->PicArr[3]->Picture(), image9);
-    QCOMPARE(window->PicArr[9]->Picture(), image3);
+    main->Drag(3, 9);
+    QCOMPARE(main->ShownPieces(), exchanged);
+    main->Drag(9, 3);
+    QCOMPARE(main->ShownPieces(), pieces);
 
-    Drag(9, 3);
-    QCOMPARE(window->Game.board().PieceAt(), pieces);
-    QCOMPARE(window->PicArr[3]->Picture(), image3);
-
-    QTest::mouseClick(window->PicArr[5], Qt::LeftButton, {}, QPoint(10, 30));
-    QCOMPARE(window->Game.board().PieceAt(), pieces);
-    QVERIFY(!window->lblGameResult->isVisible());
+    QTest::mouseClick(main->PicArr(5), Qt::LeftButton, {}, QPoint(10, 30));
+    QCOMPARE(main->ShownPieces(), pieces);
+    QVERIFY(!main->lblGameResult()->isVisible());
 }
 
 void tst_frmMain::releaseOutsideACellDropsNothing()
 {
-    StartPlaying();
-    Tick(50);
-    const auto pieces = window->Game.board().PieceAt();
-    PictureCell *source = window->PicArr[0];
+    StartPlaying(50);
+    const QList<int> pieces = main->ShownPieces();
+    PictureCell *source = main->PicArr(0);
+    QWidget *window = &main->Window();
     const QList<QPoint> outside = {
-        source->mapFrom(window.get(), window->Picture1->mapTo(window.get(), QPoint(3, 3))),
-        source->mapFrom(window.get(), window->cmdExit->geometry().center()),
-        source->mapFrom(window.get(), window->ProgressBar1->geometry().center()),
-        source->mapFrom(window.get(), QPoint(-50, -50)),
+        source->mapFrom(window, main->Picture1()->mapTo(window, QPoint(3, 3))),
+        source->mapFrom(window, main->cmdExit()->geometry().center()),
+        source->mapFrom(window, main->ProgressBar1()->geometry().center()),
+        source->mapFrom(window, QPoint(-50, -50)),
     };
     for (const QPoint &position : outside) {
         QTest::mousePress(source, Qt::LeftButton, {}, QPoint(20, 20));
         QTest::mouseRelease(source, Qt::LeftButton, {}, position);
-        QCOMPARE(window->Game.board().PieceAt(), pieces);
+        QCOMPARE(main->ShownPieces(), pieces);
     }
     QTest::mousePress(source, Qt::RightButton, {}, QPoint(20, 20));
-    QTest::mouseRelease(source, Qt::RightButton, {}, source->mapFrom(window.get(), window->PicArr[1]->geometry().center()));
-    QCOMPARE(window->Game.board().PieceAt(), pieces);
+    QTest::mouseRelease(source, Qt::RightButton, {}, source->mapFrom(window, main->PicArr(1)->geometry().center()));
+    QCOMPARE(main->ShownPieces(), pieces);
 }
 
 void tst_frmMain::dragShowsTheHandPointer()
 {
-    StartPlaying();
-    Tick(50);
-    QTest::mousePress(window->PicArr[7], Qt::LeftButton, {}, QPoint(20, 20));
+    StartPlaying(50);
+    QTest::mousePress(main->PicArr(7), Qt::LeftButton, {}, QPoint(20, 20));
     QVERIFY(QGuiApplication::overrideCursor());
     QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BitmapCursor);
-    QTest::mouseRelease(window->PicArr[7], Qt::LeftButton, {}, QPoint(20, 20));
+    QTest::mouseRelease(main->PicArr(7), Qt::LeftButton, {}, QPoint(20, 20));
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
 
-    QTest::mousePress(window->PicArr[7], Qt::LeftButton, {}, QPoint(20, 20));
-    Tick(2500);
-    QVERIFY(!window->PicArr[7]->isVisible());
+    QTest::mousePress(main->PicArr(7), Qt::LeftButton, {}, QPoint(20, 20));
+    main->Tick(2500);
+    QVERIFY(!main->PicArr(7)->isVisible());
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
 }
 
 void tst_frmMain::dragPointerFollowsTheDesktopsSize()
 {
-    StartPlaying();
-    Tick(50);
+    StartPlaying(50);
     const QByteArray desktopSize = qgetenv("XCURSOR_SIZE");
     for (const int size : {16, 32}) {
         qputenv("XCURSOR_SIZE", QByteArray::number(size));
-        QTest::mousePress(window->PicArr[7], Qt::LeftButton, {}, QPoint(20, 20));
+        QTest::mousePress(main->PicArr(7), Qt::LeftButton, {}, QPoint(20, 20));
         QVERIFY(QGuiApplication::overrideCursor());
         const QImage pointer = QGuiApplication::overrideCursor()->pixmap().toImage();
-        QTest::mouseRelease(window->PicArr[7], Qt::LeftButton, {}, QPoint(20, 20));
+        QTest::mouseRelease(main->PicArr(7), Qt::LeftButton, {}, QPoint(20, 20));
         QCOMPARE(pointer.convertToFormat(QImage::Format_ARGB32), QImage(QStringLiteral(":/art/drag%1.png").arg(size)).convertToFormat(QImage::Format_ARGB32));
     }
     qputenv("XCURSOR_SIZE", desktopSize);
@@ -338,266 +288,235 @@ void tst_frmMain::dragPointerFollowsTheDesktopsSize()
 
 void tst_frmMain::dropDuringThePreviewChangesNothing()
 {
-    StartPlaying();
-    Tick(10);
-    QList<QImage> cells;
-    for (PictureCell *cell : window->PicArr)
-        cells << cell->Picture();
-    const QImage whole = window->picplay->Picture();
+    StartPlaying(10);
+    const QList<int> pieces = main->ShownPieces();
+    const QImage whole = main->picplay()->Picture();
 
-    const QPoint cell3 = window->picplay->mapFrom(window->Picture1, window->PicArr[3]->geometry().center());
-    const QPoint cell9 = window->picplay->mapFrom(window->Picture1, window->PicArr[9]->geometry().center());
-    QTest::mousePress(window->picplay, Qt::LeftButton, {}, cell3);
+    const QPoint cell3 = main->picplay()->mapFrom(main->Picture1(), main->PicArr(3)->geometry().center());
+    const QPoint cell9 = main->picplay()->mapFrom(main->Picture1(), main->PicArr(9)->geometry().center());
+    QTest::mousePress(main->picplay(), Qt::LeftButton, {}, cell3);
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-    QTest::mouseRelease(window->picplay, Qt::LeftButton, {}, cell9);
-    window->PicArr_DragDrop(9, window->PicArr[3], 0, 0);
+    QTest::mouseRelease(main->picplay(), Qt::LeftButton, {}, cell9);
+    main->Drag(3, 9);
 
-    QVERIFY(window->picplay->isVisible());
-    QCOMPARE(window->picplay->Picture(), whole);
-    QCOMPARE(window->ProgressBar1->value(), 10);
-    Tick(40);
-    for (int i = 0; i < board::Cells; ++i)
-        QCOMPARE(window->PicArr[i]->Picture(), cells[i]);
-    QVERIFY(window->PicArr[3]->isVisible());
+    QVERIFY(main->picplay()->isVisible());
+    QCOMPARE(main->picplay()->Picture(), whole);
+    QCOMPARE(main->ProgressBar1()->value(), 10);
+    main->Tick(40);
+    QCOMPARE(main->ShownPieces(), pieces);
+    QVERIFY(main->PicArr(3)->isVisible());
 }
 
 void tst_frmMain::newGameCancelledDuringThePreviewKeepsIt()
 {
-    ImageFolder = folder->path();
-    StartPlaying();
-    Tick(20);
-    const QImage whole = window->picplay->Picture();
-    const ModalAnswerer answerer(ModalAnswerer::AsPlayer([](frmSelectImage &chooser) {
+    StartPlaying(20);
+    const QImage whole = main->picplay()->Picture();
+    main->NewGame([](frmSelectImage &chooser) {
         chooser.List1->setCurrentRow(1);
         chooser.cmdCancel->click();
-    }));
-    window->cmdNewGame->click();
+    });
 
-    QVERIFY(!window->Timer1->isActive());
-    QVERIFY(window->picplay->isVisible());
-    QCOMPARE(window->picplay->Picture(), whole);
-    QCOMPARE(window->PicturePath, PicturePath(QStringLiteral("a.jpg")));
-    for (PictureCell *cell : window->PicArr)
-        QVERIFY(!cell->isVisible());
-    QVERIFY(!window->lblGameResult->isVisible());
-    QCOMPARE(window->ProgressBar1->maximum(), 50);
-    QCOMPARE(window->ProgressBar1->value(), 20);
+    QVERIFY(!main->Timer1()->isActive());
+    QVERIFY(main->picplay()->isVisible());
+    QCOMPARE(main->picplay()->Picture(), whole);
+    for (int i = 0; i < board::Cells; ++i)
+        QVERIFY(!main->PicArr(i)->isVisible());
+    QVERIFY(!main->lblGameResult()->isVisible());
+    QCOMPARE(main->ProgressBar1()->maximum(), 50);
+    QCOMPARE(main->ProgressBar1()->value(), 20);
 }
 
 void tst_frmMain::winningDropInTheLastSecondWins()
 {
-    StartPlaying();
-    Tick(50);
-    const QList<QPair<int, int>> drags = DragsThatSolve();
+    StartPlaying(50);
+    const QList<QPair<int, int>> drags = DragsThatSolve(*main);
     for (qsizetype i = 0; i + 1 < drags.size(); ++i)
-        Drag(drags[i].first, drags[i].second);
+        main->Drag(drags[i].first, drags[i].second);
     // Ticks 51 to 2540 use up 249 of the 250 seconds; tick 2550 would end the game.
-    Tick(2490);
-    QCOMPARE(window->ProgressBar1->value(), 249);
-    QVERIFY(window->Timer1->isActive());
-    QVERIFY(!window->lblGameResult->isVisible());
+    main->Tick(2490);
+    QCOMPARE(main->ProgressBar1()->value(), 249);
+    QVERIFY(main->Timer1()->isActive());
+    QVERIFY(!main->lblGameResult()->isVisible());
 
-    Tick(9);
-    Drag(drags.last().first, drags.last().second);
+    main->Tick(9);
+    main->Drag(drags.last().first, drags.last().second);
 
-    QVERIFY(window->lblGameResult->isVisible());
-    QCOMPARE(window->lblGameResult->text(), QStringLiteral("Congratulation, You Win!"));
-    QVERIFY(!window->Timer1->isActive());
-    QVERIFY(window->picplay->isVisible());
-    QCOMPARE(window->ProgressBar1->maximum(), 250);
-    QCOMPARE(window->ProgressBar1->value(), 249);
-    QCOMPARE(CellsAsOnePicture(*window), window->picplay->Picture().convertToFormat(QImage::Format_RGB32));
+    QVERIFY(main->lblGameResult()->isVisible());
+    QCOMPARE(main->lblGameResult()->text(), QStringLiteral("Congratulation, You Win!"));
+    QVERIFY(!main->Timer1()->isActive());
+    QVERIFY(main->picplay()->isVisible());
+    QCOMPARE(main->ProgressBar1()->maximum(), 250);
+    QCOMPARE(main->ProgressBar1()->value(), 249);
+    QCOMPARE(main->ShownPieces(), InOrder());
 }
 
 void tst_frmMain::cellsReproduceThePreparedPicture()
 {
+    const std::array<int, board::Cells> scramble = main->NextScramble();
     StartPlaying();
-    const QImage prepared = window->picplay->Picture().convertToFormat(QImage::Format_RGB32);
+    const QImage prepared = main->picplay()->Picture().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(prepared.size(), QSize(320, 240));
     for (int i = 0; i < board::Cells; ++i) {
-        const board::Point origin = board::PieceOrigin(window->Game.board().PieceAt()[i]);
-        QCOMPARE(window->PicArr[i]->Picture().convertToFormat(QImage::Format_RGB32), prepared.copy(origin.x, origin.y, 40, 40));
+        const board::Point origin = board::PieceOrigin(scramble[i]);
+        QCOMPARE(main->PicArr(i)->Picture().convertToFormat(QImage::Format_RGB32), prepared.copy(origin.x, origin.y, 40, 40));
     }
-
-    for (int i = 0; i < board::Cells; ++i)
-        window->DrawPiece(i, i);
-    QCOMPARE(CellsAsOnePicture(*window), prepared);
-
-    window->DrawPiece(47, 0);
-    QCOMPARE(window->PicArr[0]->Picture().convertToFormat(QImage::Format_RGB32), prepared.copy(280, 200, 40, 40));
+    QVERIFY(main->ShownPieces() != InOrder());
 }
 
 void tst_frmMain::wholeGameToAWin()
 {
-    StartPlaying();
-    Tick(50);
-    QVERIFY(!window->Game.board().CheckSolved());
-    for (int cell = 0; cell < board::Cells; ++cell) {
-        int source = cell;
-        while (window->Game.board().PieceAt()[source] != cell)
-            ++source;
-        if (source != cell)
-            Drag(source, cell);
-    }
-    if (!window->lblGameResult->isVisible())
-        Drag(0, 0);
+    StartPlaying(50);
+    const QList<QPair<int, int>> drags = DragsThatSolve(*main);
+    QVERIFY(drags.first() != qMakePair(0, 0));
+    for (const auto &[source, cell] : drags)
+        main->Drag(source, cell);
 
-    QVERIFY(window->lblGameResult->isVisible());
-    QCOMPARE(window->lblGameResult->text(), QStringLiteral("Congratulation, You Win!"));
-    QVERIFY(LabelFitsAndIsCentred(*window));
-    QVERIFY(window->picplay->isVisible());
-    QVERIFY(!window->PicArr[0]->isVisible());
-    QVERIFY(!window->Timer1->isActive());
-    QCOMPARE(CellsAsOnePicture(*window), window->picplay->Picture().convertToFormat(QImage::Format_RGB32));
+    QVERIFY(main->lblGameResult()->isVisible());
+    QCOMPARE(main->lblGameResult()->text(), QStringLiteral("Congratulation, You Win!"));
+    QVERIFY(LabelFitsAndIsCentred(*main));
+    QVERIFY(main->picplay()->isVisible());
+    QVERIFY(!main->PicArr(0)->isVisible());
+    QVERIFY(!main->Timer1()->isActive());
+    QCOMPARE(main->ShownPieces(), InOrder());
 }
 
 void tst_frmMain::wholeGameToALoss()
 {
     StartPlaying();
-    QCOMPARE(window->ProgressBar1->maximum(), 50);
-    Tick(49);
-    QCOMPARE(window->ProgressBar1->value(), 49);
-    QVERIFY(window->picplay->isVisible());
-    QVERIFY(!window->PicArr[0]->isVisible());
+    QCOMPARE(main->ProgressBar1()->maximum(), 50);
+    main->Tick(49);
+    QCOMPARE(main->ProgressBar1()->value(), 49);
+    QVERIFY(main->picplay()->isVisible());
+    QVERIFY(!main->PicArr(0)->isVisible());
 
-    Tick(1);
-    QCOMPARE(window->ProgressBar1->maximum(), 250);
-    QCOMPARE(window->ProgressBar1->value(), 0);
-    QVERIFY(!window->picplay->isVisible());
-    QVERIFY(window->PicArr[47]->isVisible());
+    main->Tick(1);
+    QCOMPARE(main->ProgressBar1()->maximum(), 250);
+    QCOMPARE(main->ProgressBar1()->value(), 0);
+    QVERIFY(!main->picplay()->isVisible());
+    QVERIFY(main->PicArr(47)->isVisible());
 
-    Tick(9);
-    QCOMPARE(window->ProgressBar1->value(), 0);
-    Tick(1);
-    QCOMPARE(window->ProgressBar1->value(), 1);
-    QCOMPARE(window->Game.TimeLeft(), 249);
-    QVERIFY(window->Timer1->isActive());
+    main->Tick(9);
+    QCOMPARE(main->ProgressBar1()->value(), 0);
+    main->Tick(1);
+    QCOMPARE(main->ProgressBar1()->value(), 1);
+    QVERIFY(main->Timer1()->isActive());
 
-    Tick(2489);
-    QVERIFY(!window->lblGameResult->isVisible());
-    Tick(1);
-    QCOMPARE(window->ProgressBar1->value(), 250);
-    QVERIFY(window->lblGameResult->isVisible());
-    QCOMPARE(window->lblGameResult->text(), QStringLiteral("Sorry, You Fail!"));
-    QVERIFY(LabelFitsAndIsCentred(*window));
-    QVERIFY(window->picplay->isVisible());
-    QVERIFY(!window->PicArr[0]->isVisible());
-    QVERIFY(!window->Timer1->isActive());
+    main->Tick(2489);
+    QVERIFY(!main->lblGameResult()->isVisible());
+    main->Tick(1);
+    QCOMPARE(main->ProgressBar1()->value(), 250);
+    QVERIFY(main->lblGameResult()->isVisible());
+    QCOMPARE(main->lblGameResult()->text(), QStringLiteral("Sorry, You Fail!"));
+    QVERIFY(LabelFitsAndIsCentred(*main));
+    QVERIFY(main->picplay()->isVisible());
+    QVERIFY(!main->PicArr(0)->isVisible());
+    QVERIFY(!main->Timer1()->isActive());
 }
 
 void tst_frmMain::unloadablePictureChangesNothing()
 {
-    StartPlaying();
-    Tick(75);
-    window->Game.Pause();
-    const auto pieces = window->Game.board().PieceAt();
-    const QImage whole = window->picplay->Picture();
-    const QImage cell = window->PicArr[0]->Picture();
-
-    QFile bad(PicturePath(QStringLiteral("bad.jpg")));
+    StartPlaying(75);
+    QFile bad(PathOf(QStringLiteral("bad.jpg")));
     QVERIFY(bad.open(QIODevice::WriteOnly));
     bad.write("this is no picture at all");
     bad.close();
+    const QList<int> pieces = main->ShownPieces();
+    const QImage whole = main->picplay()->Picture();
+    const QImage cell = main->PicArr(0)->Picture();
 
-    ModalAnswerer answerer([](QWidget &modal) { modal.close(); });
-    window->PicturePath = bad.fileName();
-    window->StartGame();
+    const QString warning = main->NewGame(ModalAnswerer::Pick(QStringLiteral("bad.jpg"))).value(0);
 
-    const QString warning = answerer.Messages.value(0);
     QVERIFY2(warning.contains(QStringLiteral("bad.jpg")), qPrintable(warning));
-    QCOMPARE(window->Game.board().PieceAt(), pieces);
-    QCOMPARE(window->Game.TickCount(), 75);
-    QCOMPARE(window->Game.TimeLeft(), 248);
-    QCOMPARE(window->ProgressBar1->maximum(), 250);
-    QCOMPARE(window->ProgressBar1->value(), 2);
-    QVERIFY(!window->Timer1->isActive());
-    QVERIFY(window->PicArr[0]->isVisible());
-    QVERIFY(!window->picplay->isVisible());
-    QVERIFY(!window->lblGameResult->isVisible());
-    QCOMPARE(window->picplay->Picture(), whole);
-    QCOMPARE(window->PicArr[0]->Picture(), cell);
+    QCOMPARE(main->ShownPieces(), pieces);
+    QCOMPARE(main->ProgressBar1()->maximum(), 250);
+    QCOMPARE(main->ProgressBar1()->value(), 2);
+    QVERIFY(!main->Timer1()->isActive());
+    QVERIFY(main->PicArr(0)->isVisible());
+    QVERIFY(!main->picplay()->isVisible());
+    QVERIFY(!main->lblGameResult()->isVisible());
+    QCOMPARE(main->picplay()->Picture(), whole);
+    QCOMPARE(main->PicArr(0)->Picture(), cell);
 }
 
 void tst_frmMain::cancelledNewGamePauses()
 {
-    StartPlaying();
-    Tick(64);
-    const auto pieces = window->Game.board().PieceAt();
-    ModalAnswerer answerer(ModalAnswerer::AsPlayer(ModalAnswerer::Cancel()));
-    window->cmdNewGame->click();
+    StartPlaying(64);
+    const QList<int> pieces = main->ShownPieces();
+    main->NewGame(ModalAnswerer::Cancel());
 
-    QVERIFY(!window->Timer1->isActive());
-    QCOMPARE(window->Game.board().PieceAt(), pieces);
-    QCOMPARE(window->ProgressBar1->value(), 1);
-    QVERIFY(window->PicArr[0]->isVisible());
-    Drag(0, 1);
-    QCOMPARE(window->Game.board().PieceAt()[0], pieces[1]);
-    QVERIFY(!window->Timer1->isActive());
+    QVERIFY(!main->Timer1()->isActive());
+    QCOMPARE(main->ShownPieces(), pieces);
+    QCOMPARE(main->ProgressBar1()->value(), 1);
+    QVERIFY(main->PicArr(0)->isVisible());
+    main->Drag(0, 1);
+    QCOMPARE(main->ShownPieces()[0], pieces[1]);
+    QVERIFY(!main->Timer1()->isActive());
 }
 
 void tst_frmMain::newGameWithoutSelectionStartsNothing()
 {
     ImageFolder = folder->path();
-    ModalAnswerer answerer(ModalAnswerer::AsPlayer([](frmSelectImage &chooser) {
+    const QImage startUp = main->picplay()->Picture();
+    main->NewGame([](frmSelectImage &chooser) {
         QCOMPARE(chooser.List1->count(), 2);
         chooser.cmdOK->click();
-    }));
-    window->cmdNewGame->click();
-    QVERIFY(window->PicturePath.isEmpty());
-    QVERIFY(!window->Timer1->isActive());
-    QVERIFY(window->picplay->isVisible());
+    });
+    QVERIFY(!main->Timer1()->isActive());
+    QVERIFY(main->picplay()->isVisible());
+    QCOMPARE(main->picplay()->Picture(), startUp);
 }
 
 void tst_frmMain::newGameStartsTheChosenPicture()
 {
     ImageFolder = folder->path();
+    const QImage chosen = PictureLoader::Prepare(PathOf(QStringLiteral("a.jpg")), PlaySize() * main->Window().devicePixelRatio()).image;
     for (int round = 0; round < 2; ++round) {
         bool freshChooser = false;
-        ModalAnswerer answerer(ModalAnswerer::AsPlayer([&](frmSelectImage &chooser) {
+        main->NewGame([&](frmSelectImage &chooser) {
             freshChooser = chooser.ListIndex() == -1 && chooser.Tag.isEmpty() && chooser.List1->count() == 2;
             chooser.List1->setCurrentRow(1);
             chooser.List1->setCurrentRow(0);
             chooser.cmdOK->click();
-        }));
-        window->cmdNewGame->click();
+        });
         QVERIFY(freshChooser);
-        QCOMPARE(window->PicturePath, ImageFolder + QStringLiteral("/a.jpg"));
-        QVERIFY(window->Timer1->isActive());
-        QCOMPARE(window->Game.TickCount(), 0);
-        QVERIFY(window->picplay->isVisible());
-        QCOMPARE(window->ProgressBar1->maximum(), 50);
+        QCOMPARE(main->picplay()->Picture(), chosen);
+        QVERIFY(main->Timer1()->isActive());
+        QVERIFY(main->picplay()->isVisible());
+        QCOMPARE(main->ProgressBar1()->maximum(), 50);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         for (QWidget *widget : QApplication::topLevelWidgets())
             QVERIFY(!qobject_cast<frmSelectImage *>(widget));
-        Tick(60);
+        // The clock starts afresh: its first tick fills one fiftieth of the bar.
+        main->Tick(1);
+        QCOMPARE(main->ProgressBar1()->value(), 1);
+        main->Tick(59);
     }
 }
 
 void tst_frmMain::clockRunsBehindAbout()
 {
     StartPlaying();
-    window->Timer1->setInterval(1);
-    int ticksSeen = -1;
+    int barBehindAbout = -1;
     ModalAnswerer answerer([&](QWidget &modal) {
         QVERIFY(qobject_cast<frmAbout *>(&modal));
-        QTRY_VERIFY(window->Game.TickCount() >= 3);
-        ticksSeen = window->Game.TickCount();
+        const int before = main->ProgressBar1()->value();
+        main->Tick(3);
+        barBehindAbout = main->ProgressBar1()->value() - before;
         modal.close();
     });
-    window->cmdAbout->click();
-    QVERIFY(ticksSeen >= 3);
-    QVERIFY(window->Timer1->isActive());
+    main->cmdAbout()->click();
+    QCOMPARE(barBehindAbout, 3);
+    QVERIFY(main->Timer1()->isActive());
 }
 
 void tst_frmMain::exitEndsTheProgram()
 {
-    StartPlaying();
-    Tick(80);
-    window->cmdExit->click();
-    QVERIFY(!window->isVisible());
-    QCOMPARE(window->Game.TickCount(), 0);
-    QCOMPARE(window->Game.TimeLeft(), 0);
-    QVERIFY(!window->Timer1->isActive());
+    StartPlaying(80);
+    main->cmdExit()->click();
+    QVERIFY(!main->Window().isVisible());
+    QVERIFY(!main->Timer1()->isActive());
+    QVERIFY(!main->picplay()->isHidden());
+    QVERIFY(main->PicArr(0)->isHidden());
     // The program ends with its last window; the end-to-end test checks the exit status.
     QVERIFY(QApplication::quitOnLastWindowClosed());
     for (QWidget *widget : QApplication::topLevelWidgets())

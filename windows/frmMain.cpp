@@ -20,22 +20,34 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
+#include <utility>
 
 namespace {
 
 constexpr QPoint PlayAreaOrigin(10, 12);
 
+// Tests, like any tool from outside, find the controls by these names.
+template <typename Child>
+Child *Named(Child *child, const QString &name)
+{
+    child->setObjectName(name);
+    return child;
+}
+
 } // namespace
 
-frmMain::frmMain(QWidget *parent)
+frmMain::frmMain(board::RandomSource &random, std::function<float()> clock, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                           | Qt::MSWindowsFixedSizeDialogHint)
-    , Game(Random, board::SecondsSinceMidnight)
+    , Game(random, std::move(clock))
 {
     setWindowTitle(QStringLiteral("Tilora"));
     setWindowIcon(Artwork::WindowIcon());
     setFixedSize(349, 329);
-    CreateControls();
+    CreatePlayArea();
+    CreateResultLabel();
+    CreateCommands();
+    CreateClock();
     CreateShortcuts();
     Game.SetListener(this);
     Form_Load();
@@ -43,27 +55,30 @@ frmMain::frmMain(QWidget *parent)
     WindowHints::CentreOnScreen(this);
 }
 
-void frmMain::CreateControls()
+void frmMain::CreatePlayArea()
 {
-    Picture1 = new QWidget(this);
+    Picture1 = Named(new QWidget(this), QStringLiteral("Picture1"));
     Picture1->setGeometry(4, 4, 341, 265);
     Picture1->setAutoFillBackground(true);
     Picture1->setPalette(QPalette(Qt::black));
 
     for (int i = 0; i < board::Cells; ++i) {
         const board::Point origin = board::PieceOrigin(i);
-        auto *cell = new PictureCell(i, Picture1);
+        auto *cell = Named(new PictureCell(i, Picture1), QStringLiteral("PicArr(%1)").arg(i));
         cell->setGeometry(PlayAreaOrigin.x() + origin.x, PlayAreaOrigin.y() + origin.y, board::PieceEdge, board::PieceEdge);
         connect(cell, &PictureCell::Released, this, &frmMain::CellReleased);
         PicArr[i] = cell;
     }
 
-    picplay = new PictureBox(Picture1);
+    picplay = Named(new PictureBox(Picture1), QStringLiteral("picplay"));
     picplay->setGeometry(QRect(PlayAreaOrigin, PlaySize()));
     picplay->SetPicture(Artwork::ScreenPicture(QStringLiteral(":/art/builtin.rgb32"), devicePixelRatio()));
     picplay->setAccessibleName(tr("Whole picture"));
+}
 
-    lblGameResult = new QLabel(QString::fromUtf8(game::GameFlow::InitialText), picplay);
+void frmMain::CreateResultLabel()
+{
+    lblGameResult = Named(new QLabel(QString::fromUtf8(game::GameFlow::InitialText), picplay), QStringLiteral("lblGameResult"));
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(15.75);
     font.setBold(true);
@@ -76,23 +91,32 @@ void frmMain::CreateControls()
     lblGameResult->setAutoFillBackground(true);
     lblGameResult->setMargin(4);
     lblGameResult->move(106, 106);
+}
 
-    cmdNewGame = IconButton(this, Artwork::WindowIcon(), tr("New Game"), tr("Choose a picture and start a new game"));
+void frmMain::CreateCommands()
+{
+    cmdNewGame = Named(IconButton(this, Artwork::WindowIcon(), tr("New Game"), tr("Choose a picture and start a new game")),
+                       QStringLiteral("cmdNewGame"));
     cmdNewGame->setGeometry(4, 274, 47, 51);
-    cmdAbout = IconButton(this, Artwork::ButtonFace(QStringLiteral(":/art/about.argb32")), tr("About"), tr("About Tilora"));
+    cmdAbout = Named(IconButton(this, Artwork::ButtonFace(QStringLiteral(":/art/about.argb32")), tr("About"), tr("About Tilora")),
+                     QStringLiteral("cmdAbout"));
     cmdAbout->setGeometry(54, 274, 46, 50);
-    cmdExit = IconButton(this, Artwork::ButtonFace(QStringLiteral(":/art/exit.argb32")), tr("Exit"), tr("Close Tilora"));
+    cmdExit = Named(IconButton(this, Artwork::ButtonFace(QStringLiteral(":/art/exit.argb32")), tr("Exit"), tr("Close Tilora")),
+                    QStringLiteral("cmdExit"));
     cmdExit->setGeometry(104, 274, 46, 50);
     connect(cmdNewGame, &QPushButton::clicked, this, &frmMain::cmdNewGame_Click);
     connect(cmdAbout, &QPushButton::clicked, this, &frmMain::cmdAbout_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+}
 
-    ProgressBar1 = new QProgressBar(this);
+void frmMain::CreateClock()
+{
+    ProgressBar1 = Named(new QProgressBar(this), QStringLiteral("ProgressBar1"));
     ProgressBar1->setGeometry(154, 274, 191, 50);
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setAccessibleName(tr("Time used"));
 
-    Timer1 = new QTimer(this);
+    Timer1 = Named(new QTimer(this), QStringLiteral("Timer1"));
     Timer1->setTimerType(Qt::PreciseTimer);
     Timer1->setInterval(100);
     connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);

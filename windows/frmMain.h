@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <functional>
 
 class PictureBox;
 class PictureCell;
@@ -16,12 +17,14 @@ class QProgressBar;
 class QPushButton;
 class QTimer;
 
-// The main window: draws the game and forwards the player's input to its rules.
+// The main window: draws the game and forwards the player's input to its rules. Each control's
+// object name is its name here ("picplay", "cmdNewGame", "Timer1"...), the cells' "PicArr(0)" to "PicArr(47)".
 class frmMain : public QWidget, private game::GameFlowListener {
     Q_OBJECT
 
 public:
-    explicit frmMain(QWidget *parent = nullptr);
+    // Every scramble draws from random, reseeded from clock's seconds since midnight.
+    frmMain(board::RandomSource &random, std::function<float()> clock, QWidget *parent = nullptr);
 
     QWidget *Picture1 = nullptr;
     PictureBox *picplay = nullptr;
@@ -33,7 +36,6 @@ public:
     QProgressBar *ProgressBar1 = nullptr;
     QTimer *Timer1 = nullptr;
 
-    board::MixingRandom Random;
     game::GameFlow Game;
     QString PicturePath;
 
@@ -44,7 +46,6 @@ public:
     void cmdNewGame_Click();
     void cmdAbout_Click();
     void cmdExit_Click();
-
     // The cell under a screen position, or null where no visible cell is.
     PictureCell *CellAt(QPoint globalPosition) const;
 
@@ -54,7 +55,10 @@ protected:
 private:
     void Form_Load();
     void Form_Unload();
-    void CreateControls();
+    void CreatePlayArea();
+    void CreateResultLabel();
+    void CreateCommands();
+    void CreateClock();
     void CreateShortcuts();
     void CellReleased(PictureCell *source, QPoint globalPosition);
     void BoardDealt() override;

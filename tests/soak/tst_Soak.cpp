@@ -3,10 +3,8 @@
 
 #include "library/PictureLoader.h"
 #include "library/basFunctions.h"
-#include "support/ModalAnswerer.h"
+#include "support/MainWindowDriver.h"
 #include "support/PictureSamples.h"
-#include "windows/PictureCell.h"
-#include "windows/frmMain.h"
 
 #include <QDir>
 #include <QFile>
@@ -57,18 +55,16 @@ private:
 
     QTemporaryDir root;
     QStringList pictures;
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<MainWindowDriver> main;
 };
 
 void tst_Soak::initTestCase()
 {
     QVERIFY(QDir(root.path()).mkdir(QStringLiteral("images")));
-    window = std::make_unique<frmMain>();
+    main = std::make_unique<MainWindowDriver>();
     ImageFolder = JoinPath(root.path(), QStringLiteral("images"));
-    // The test drives the clock itself.
-    window->Timer1->setInterval(24 * 60 * 60 * 1000);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    main->Window().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main->Window()));
 
     // Three sizes, so alternating between them decodes anew each time instead of reusing the last.
     for (const QSize size : {QSize(640, 480), QSize(800, 600), QSize(320, 240)}) {
@@ -81,30 +77,26 @@ void tst_Soak::initTestCase()
 
 void tst_Soak::cleanupTestCase()
 {
-    window.reset();
+    main.reset();
     PictureLoader::ClearCache();
 }
 
 // A game through the chooser, into play, with an exchange of two cells.
 void tst_Soak::PlayGame(int game)
 {
-    const QString picture = pictures[game % pictures.size()];
-    ModalAnswerer answerer(ModalAnswerer::AsPlayer(ModalAnswerer::Pick(picture)));
-    window->cmdNewGame_Click();
-    QCOMPARE(answerer.Answered("frmSelectImage"), 1);
-    QCOMPARE(answerer.Messages, QStringList());
-    QCOMPARE(window->PicturePath, JoinPath(ImageFolder, picture));
-    QVERIFY(window->Game.TimerEnabled());
-    for (int tick = 0; tick < 60; ++tick)
-        window->Timer1_Timer();
-    QVERIFY(window->Game.CellsVisible());
-    window->PicArr_DragDrop(game % 48, window->PicArr[47 - game % 48], 20, 20);
+    const QString picture = JoinPath(ImageFolder, pictures[game % pictures.size()]);
+    QCOMPARE(main->NewGame(ModalAnswerer::Pick(pictures[game % pictures.size()])), QStringList());
+    QCOMPARE(main->picplay()->Picture(), PictureLoader::Prepare(picture, PlaySize() * main->Window().devicePixelRatio()).image);
+    QVERIFY(main->Timer1()->isActive());
+    main->Tick(60);
+    QVERIFY(main->PicArr(0)->isVisible());
+    main->Drag(47 - game % 48, game % 48);
 }
 
 void tst_Soak::OpenAbout()
 {
     ModalAnswerer answerer(ModalAnswerer::AsPlayer(ModalAnswerer::Cancel()));
-    window->cmdAbout_Click();
+    main->cmdAbout()->click();
     QCOMPARE(answerer.Answered("frmAbout"), 1);
 }
 
