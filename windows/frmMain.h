@@ -26,6 +26,32 @@ public:
     // Every scramble draws from random, reseeded from clock's seconds since midnight.
     frmMain(board::RandomSource &random, std::function<float()> clock, QWidget *parent = nullptr);
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void Form_Load();
+    void Form_Unload();
+    void CreatePlayArea();
+    void CreateResultLabel();
+    void CreateCommands();
+    void CreateClock();
+    void CreateShortcuts();
+    void StartGame();
+    void Timer1_Timer();
+    void PicArr_DragDrop(int Index, QWidget *Source, float X, float Y);
+    void DrawPiece(int piece, int cell);
+    void cmdNewGame_Click();
+    void cmdAbout_Click();
+    void cmdExit_Click();
+    // The cell under a screen position, or null where no visible cell is.
+    PictureCell *CellAt(QPoint globalPosition) const;
+    void CellReleased(PictureCell *source, QPoint globalPosition);
+    void BoardDealt() override;
+    void PiecesSwapped(int a, int b) override;
+    void StateChanged() override;
+    void ShowResultLabel();
+
     QWidget *Picture1 = nullptr;
     PictureBox *picplay = nullptr;
     QLabel *lblGameResult = nullptr;
@@ -38,31 +64,4 @@ public:
 
     game::GameFlow Game;
     QString PicturePath;
-
-    void StartGame();
-    void Timer1_Timer();
-    void PicArr_DragDrop(int Index, QWidget *Source, float X, float Y);
-    void DrawPiece(int piece, int cell);
-    void cmdNewGame_Click();
-    void cmdAbout_Click();
-    void cmdExit_Click();
-    // The cell under a screen position, or null where no visible cell is.
-    PictureCell *CellAt(QPoint globalPosition) const;
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
-private:
-    void Form_Load();
-    void Form_Unload();
-    void CreatePlayArea();
-    void CreateResultLabel();
-    void CreateCommands();
-    void CreateClock();
-    void CreateShortcuts();
-    void CellReleased(PictureCell *source, QPoint globalPosition);
-    void BoardDealt() override;
-    void PiecesSwapped(int a, int b) override;
-    void StateChanged() override;
-    void ShowResultLabel();
 };
