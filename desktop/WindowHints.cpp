@@ -296,6 +296,11 @@ bool SeeThroughWindows()
     return connection && CompositorRuns(connection);
 }
 
+bool ShowsAt(const QWidget *window, QPoint globalPosition)
+{
+    return OnWayland() || QGuiApplication::topLevelAt(globalPosition) == window->windowHandle();
+}
+
 QRegion ShapeWithFrame(const QRegion &client, QSize clientSize, const QMargins &frame)
 {
     const QRect clientArea(QPoint(0, 0), clientSize);

@@ -34,6 +34,10 @@ void StayAbove(QWidget *dialog, const QWidget *window);
 // window manager's frame, which KWin and xfwm4 drop from a window whose outline is shaped.
 bool SeeThroughWindows();
 
+// Whether the point of the screen shows the window rather than another one over it. Wayland tells
+// no client where its windows lie, so there the answer is always yes.
+bool ShowsAt(const QWidget *window, QPoint globalPosition);
+
 // The shape, given in client coordinates, together with the whole frame around the client area:
 // a window manager that shapes its frame after the window must not lose the borders, and the
 // title bar that Qt draws itself on Wayland must keep taking clicks.

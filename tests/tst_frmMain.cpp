@@ -81,6 +81,8 @@ private slots:
     void dragShowsTheHandPointer();
     // The small hand is the pointer where the desktop asks for small pointers.
     void dragPointerFollowsTheDesktopsSize();
+    // A modal dialog that opens during a drag ends it and gives the pointer back.
+    void modalDialogEndsTheDrag();
     // A press and release on the play area during the preview exchanges nothing.
     void dropDuringThePreviewChangesNothing();
     // New Game during the preview, then Cancel: the whole picture and the partly filled bar stay, the clock stops.
@@ -276,10 +278,6 @@ void tst_frmMain::dragBetweenCellsExchangesThem()
     Drag(9, 3);
     QCOMPARE(window->Game.board().PieceAt(), pieces);
     QCOMPARE(window->PicArr[3]->Picture(), image3);
-
-    QTest::mouseClick(window->PicArr[5], Qt::LeftButton, {}, QPoint(10, 30));
-    QCOMPARE(window->Game.board().PieceAt(), pieces);
-    QVERIFY(!window->lblGameResult->isVisible());
 }
 
 void tst_frmMain::releaseOutsideACellDropsNothing()
@@ -302,6 +300,17 @@ void tst_frmMain::releaseOutsideACellDropsNothing()
     QTest::mousePress(source, Qt::RightButton, {}, QPoint(20, 20));
     QTest::mouseRelease(source, Qt::RightButton, {}, source->mapFrom(window.get(), window->PicArr[1]->geometry().center()));
     QCOMPARE(window->Game.board().PieceAt(), pieces);
+
+    // Another window over the board takes the release, even where a cell lies beneath it.
+    QWidget cover;
+    cover.setGeometry(QRect(window->PicArr[1]->mapToGlobal(QPoint(0, 0)), QSize(40, 40)));
+    cover.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&cover));
+    Drag(0, 1);
+    QCOMPARE(window->Game.board().PieceAt(), pieces);
+    cover.hide();
+    Drag(0, 1);
+    QCOMPARE(window->Game.board().PieceAt()[1], pieces[0]);
 }
 
 void tst_frmMain::dragShowsTheHandPointer()
@@ -318,6 +327,30 @@ void tst_frmMain::dragShowsTheHandPointer()
     Tick(2500);
     QVERIFY(!window->PicArr[7]->isVisible());
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+}
+
+void tst_frmMain::modalDialogEndsTheDrag()
+{
+    StartPlaying();
+    Tick(50);
+    const auto pieces = window->Game.board().PieceAt();
+    for (const QKeySequence &key : {QKeySequence(Qt::Key_F1), QKeySequence(QKeySequence::New)}) {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QTest::mousePress(window->PicArr[7], Qt::LeftButton, {}, QPoint(20, 20));
+        QVERIFY(QGuiApplication::overrideCursor());
+        bool handDuringDialog = true;
+        ModalAnswerer answerer([&](QWidget &modal) {
+            handDuringDialog = QGuiApplication::overrideCursor() != nullptr;
+            modal.close();
+        });
+        QTest::keySequence(window.get(), key);
+        QCOMPARE(answerer.Opened.size(), 1);
+        QVERIFY(!handDuringDialog);
+        QTest::mouseRelease(window->PicArr[7], Qt::LeftButton, {}, QPoint(-20, 20));
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+        QCOMPARE(window->Game.board().PieceAt(), pieces);
+    }
 }
 
 void tst_frmMain::dragPointerFollowsTheDesktopsSize()

@@ -121,6 +121,16 @@ void frmMain::Form_Unload()
     Game.Unload();
 }
 
+// A dialog opened by a key while a cell is held takes the mouse, and the release goes to it.
+bool frmMain::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowBlocked) {
+        for (PictureCell *cell : PicArr)
+            cell->CancelDrag();
+    }
+    return QWidget::event(event);
+}
+
 void frmMain::closeEvent(QCloseEvent *event)
 {
     Form_Unload();
@@ -213,6 +223,9 @@ void frmMain::PiecesSwapped(int a, int b)
 
 PictureCell *frmMain::CellAt(QPoint globalPosition) const
 {
+    // Under another window the release lands on that window, not on the cell it hides.
+    if (!WindowHints::ShowsAt(this, globalPosition))
+        return nullptr;
     const QPoint position = Picture1->mapFromGlobal(globalPosition);
     for (PictureCell *cell : PicArr) {
         if (cell->isVisible() && cell->geometry().contains(position))

@@ -51,6 +51,7 @@ public:
     PictureCell *CellAt(QPoint globalPosition) const;
 
 protected:
+    bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
