@@ -6,6 +6,7 @@
 #include "ScreenSearch.h"
 #include "TilePicture.h"
 #include "WestonServer.h"
+#include "WindowManager.h"
 #include "XvfbServer.h"
 
 #include <QDeadlineTimer>
@@ -22,6 +23,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -64,8 +66,13 @@ constexpr QPoint AboutPictureInside(18 + 2, 13 + 2);
 // Where a window manager's frame may lie around a client area: enough for Qt's own title bar on Wayland.
 constexpr QMargins FrameZone(8, 40, 8, 8);
 
-// The window system the game runs on: X11 alone (default), X11 under openbox, or weston.
-enum class Session { X11, Openbox, Wayland };
+// The window system the game runs on: X11 alone (default), X11 under a window manager, or weston.
+enum class Session { X11, Openbox, Kwin, Xfwm4, Mutter, Wayland };
+
+constexpr std::pair<const char *, Session> SessionNames[] = {
+    {"x11", Session::X11},     {"openbox", Session::Openbox}, {"kwin", Session::Kwin},
+    {"xfwm4", Session::Xfwm4}, {"mutter", Session::Mutter},   {"wayland", Session::Wayland},
+};
 
 // The sessions each scenario runs in; the rest run on the bare X server only.
 QList<Session> SessionsOf(const QByteArray &scenario)
@@ -84,11 +91,37 @@ QList<Session> SessionsOf(const QByteArray &scenario)
 Session ChosenSession()
 {
     const QByteArray name = qgetenv("TILORA_E2E_SESSION");
-    if (name == "wayland")
-        return Session::Wayland;
-    if (name == "openbox")
-        return Session::Openbox;
+    for (const auto &[known, session] : SessionNames) {
+        if (name == known)
+            return session;
+    }
     return Session::X11;
+}
+
+// How each window manager is started on the bare X server; the ones that composite are asked to.
+std::optional<WindowManager::Command> WindowManagerOf(Session session)
+{
+    switch (session) {
+    case Session::Openbox:
+        return WindowManager::Command{QStringLiteral("openbox"), {}, {}, {}, false};
+    case Session::Kwin:
+        // Breeze's default border size leaves no side borders to judge.
+        return WindowManager::Command{
+            QStringLiteral("kwin_x11"),
+            {QStringLiteral("--replace")},
+            {{QStringLiteral("KWIN_COMPOSE"), QStringLiteral("O")}},
+            {{QStringLiteral(".config/kwinrc"), "[org.kde.kdecoration2]\nBorderSize=Normal\nBorderSizeAuto=false\n"}},
+            true};
+    case Session::Xfwm4:
+        return WindowManager::Command{QStringLiteral("xfwm4"), {QStringLiteral("--compositor=on")}, {}, {}, true};
+    case Session::Mutter:
+        return WindowManager::Command{
+            QStringLiteral("mutter"), {QStringLiteral("--x11"), QStringLiteral("--replace")}, {}, {}, true};
+    case Session::X11:
+    case Session::Wayland:
+        break;
+    }
+    return std::nullopt;
 }
 
 using Arrangement = std::array<int, 48>;
@@ -236,7 +269,7 @@ private:
     const Session session = ChosenSession();
     XvfbServer server;
     WestonServer weston;
-    QProcess windowManager;
+    WindowManager windowManager;
     std::unique_ptr<Desktop> desktop;
     QImage containerOutline;
     QImage cancelFace;
@@ -307,23 +340,8 @@ void tst_EndToEnd::StartSession()
         // In the output's last pixel the compositor's pointer covers almost nothing the tests read; the
         // pointer stays on the compositor's window, which keeps the keyboard of the bare X server.
         desktop->ParkPointerAt(QPoint(WestonServer::OutputWidth - 1, WestonServer::OutputHeight - 1));
-    } else if (session == Session::Openbox) {
-        ChildProcess::DieWithParent(windowManager);
-        windowManager.setProcessEnvironment(server.Environment());
-        windowManager.start(QStringLiteral("openbox"), {});
-        QVERIFY2(windowManager.waitForStarted(), qPrintable(windowManager.errorString()));
-        // openbox manages windows once it names itself on the root window.
-        QVERIFY2(WaitFor(
-                     [this] {
-                         QProcess property;
-                         property.setProcessEnvironment(server.Environment());
-                         property.start(QStringLiteral("xprop"),
-                                        {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
-                         property.waitForFinished();
-                         return property.readAllStandardOutput().contains("window id");
-                     },
-                     20'000),
-                 "openbox does not start");
+    } else if (const std::optional<WindowManager::Command> command = WindowManagerOf(session)) {
+        QVERIFY2(windowManager.Start(server.Environment(), *command), qPrintable(windowManager.Error()));
     }
 }
 
@@ -372,6 +390,8 @@ void tst_EndToEnd::cleanup()
 
 void tst_EndToEnd::cleanupTestCase()
 {
+    windowManager.Stop();
+    weston.Stop();
     server.Stop();
 }
 
