@@ -51,8 +51,8 @@ frmSelectImage::frmSelectImage(QWidget *parent)
     setWindowTitle(QStringLiteral("Select Game"));
     setWindowModality(Qt::ApplicationModal);
     setFixedSize(257, 174);
-    CreateControls();
     WindowHints::CentreOnScreen(this);
+    CreateControls();
 
     // Holding an arrow key down must not queue a decode per entry: only the entry
     // selected when the events have settled is previewed.
@@ -171,6 +171,11 @@ void frmSelectImage::cmdCancel_Click()
 void frmSelectImage::reject()
 {
     cmdCancel_Click();
+}
+
+void frmSelectImage::setVisible(bool visible)
+{
+    WindowHints::SetVisibleCentred(this, visible, [this](bool shown) { QDialog::setVisible(shown); });
 }
 
 void frmSelectImage::showEvent(QShowEvent *event)

@@ -35,12 +35,18 @@ frmMain::frmMain(QWidget *parent)
     setWindowTitle(QStringLiteral("Tilora"));
     setWindowIcon(Artwork::WindowIcon());
     setFixedSize(349, 329);
+    // First, so the window manager has told its frame by the time the window is shown.
+    WindowHints::CentreOnScreen(this);
     CreateControls();
     CreateShortcuts();
     Game.SetListener(this);
     Form_Load();
     StateChanged();
-    WindowHints::CentreOnScreen(this);
+}
+
+void frmMain::setVisible(bool visible)
+{
+    WindowHints::SetVisibleCentred(this, visible, [this](bool shown) { QWidget::setVisible(shown); });
 }
 
 void frmMain::CreateControls()

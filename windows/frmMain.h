@@ -23,6 +23,8 @@ class frmMain : public QWidget, private board::GameFlowListener {
 public:
     explicit frmMain(QWidget *parent = nullptr);
 
+    void setVisible(bool visible) override;
+
     QWidget *Picture1 = nullptr;
     PictureBox *picplay = nullptr;
     QLabel *lblGameResult = nullptr;
