@@ -33,12 +33,22 @@ void SortAsFileManager(QStringList &names)
     });
 }
 
-// A control character would break the entry's line; the name itself stays as it is.
+// Controls and bidirectional overrides, which would let a name show as another name.
+bool Misleads(char16_t c)
+{
+    return (c >= 0x80 && c <= 0x9f) || (c >= 0x202a && c <= 0x202e) || (c >= 0x2066 && c <= 0x2069);
+}
+
+// A control character would break the entry's line or disguise the name; the name itself stays as it is.
 QString Shown(QString fileName)
 {
     for (QChar &c : fileName) {
         if (c.unicode() < 0x20)
             c = QChar(0x2400 + c.unicode());
+        else if (c.unicode() == 0x7f)
+            c = QChar(0x2421);
+        else if (Misleads(c.unicode()))
+            c = QChar(QChar::ReplacementCharacter);
     }
     return fileName;
 }
@@ -51,8 +61,8 @@ frmSelectImage::frmSelectImage(QWidget *parent)
     setWindowTitle(QStringLiteral("Select Game"));
     setWindowModality(Qt::ApplicationModal);
     setFixedSize(257, 174);
-    CreateControls();
     WindowHints::CentreOnScreen(this);
+    CreateControls();
 
     // Holding an arrow key down must not queue a decode per entry: only the entry
     // selected when the events have settled is previewed.
@@ -171,6 +181,11 @@ void frmSelectImage::cmdCancel_Click()
 void frmSelectImage::reject()
 {
     cmdCancel_Click();
+}
+
+void frmSelectImage::setVisible(bool visible)
+{
+    WindowHints::SetVisibleCentred(this, visible, [this](bool shown) { QDialog::setVisible(shown); });
 }
 
 void frmSelectImage::showEvent(QShowEvent *event)

@@ -31,6 +31,7 @@ public:
     QString List(int n) const;
 
     void reject() override;
+    void setVisible(bool visible) override;
 
 signals:
     // The preview was repainted or cleared.

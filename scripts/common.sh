@@ -4,7 +4,7 @@
 
 # Debian packages the build and the game need.
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
-                libxcb1-dev libbenchmark-dev libturbojpeg0-dev fonts-liberation2 fonts-dejavu-core)
+                libxcb1-dev libxcb-shape0-dev libbenchmark-dev libturbojpeg0-dev fonts-liberation2 fonts-dejavu-core)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -85,6 +85,7 @@ private slots:
     // On an unscrambled board the first drop of a cell onto itself wins.
     void dropOntoItselfOnAnOrderedBoardWins();
     // A pause in play stops the clock; drops still work and can still win.
+    void pausedGameStillAcceptsDrops_data();
     void pausedGameStillAcceptsDrops();
     // A pause in the preview keeps the whole picture and the partial bar, and takes no drops.
     void pauseDuringThePreviewKeepsThePicture();
@@ -248,26 +249,38 @@ void tst_GameFlow::dropOntoItselfOnAnOrderedBoardWins()
     QCOMPARE(game.ResultText(), std::string("Congratulation, You Win!"));
 }
 
+void tst_GameFlow::pausedGameStillAcceptsDrops_data()
+{
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<float>("bar");
+    QTest::addColumn<int>("timeLeft");
+    QTest::newRow("on the tick that shows the cells") << 50 << 0.0f << 250;
+    QTest::newRow("a second into play") << 64 << 1.0f << 249;
+}
+
 void tst_GameFlow::pausedGameStillAcceptsDrops()
 {
+    QFETCH(int, ticks);
+    QFETCH(float, bar);
+    QFETCH(int, timeLeft);
     MixingRandom random(18);
     GameFlow game(random, FixedClock);
     game.StartGame();
-    Tick(game, 64);
+    Tick(game, ticks);
     game.Pause();
     QCOMPARE(game.phase(), Phase::Paused);
     QVERIFY(!game.TimerEnabled());
     QVERIFY(game.CellsVisible());
     Tick(game, 100);
-    QCOMPARE(game.TickCount(), 64);
-    QCOMPARE(game.ProgressBar1().Value, 1.0f);
+    QCOMPARE(game.TickCount(), ticks);
+    QCOMPARE(game.ProgressBar1().Value, bar);
 
     const auto pieces = game.board().PieceAt();
     game.PicArr_DragDrop(0, 1);
     QCOMPARE(game.board().PieceAt()[0], pieces[1]);
     SolveByDrops(game);
     QCOMPARE(game.phase(), Phase::Won);
-    QCOMPARE(game.TimeLeft(), 249);
+    QCOMPARE(game.TimeLeft(), timeLeft);
     QVERIFY(!game.TimerEnabled());
 }
 

@@ -83,6 +83,8 @@ private slots:
     // The drag pointer is the hand, small where the desktop asks for small pointers, while the button
     // is held; it is given back after, also when the clock hides the cells mid-drag.
     void dragShowsTheHandPointer();
+    // A modal dialog that opens during a drag ends it and gives the pointer back.
+    void modalDialogEndsTheDrag();
     // A drag over the play area during the preview exchanges nothing.
     void dropDuringThePreviewChangesNothing();
     // New Game during the preview, then Cancel: the whole picture and the partly filled bar stay, the clock stops.
@@ -220,10 +222,6 @@ void tst_frmMain::dragBetweenCellsExchangesThem()
     QCOMPARE(main->ShownPieces(), exchanged);
     main->Drag(9, 3);
     QCOMPARE(main->ShownPieces(), pieces);
-
-    QTest::mouseClick(main->PicArr(5), Qt::LeftButton, {}, QPoint(10, 30));
-    QCOMPARE(main->ShownPieces(), pieces);
-    QVERIFY(!main->lblGameResult()->isVisible());
 }
 
 void tst_frmMain::releaseOutsideACellDropsNothing()
@@ -246,6 +244,17 @@ void tst_frmMain::releaseOutsideACellDropsNothing()
     QTest::mousePress(source, Qt::RightButton, {}, QPoint(20, 20));
     QTest::mouseRelease(source, Qt::RightButton, {}, source->mapFrom(window, main->PicArr(1)->geometry().center()));
     QCOMPARE(main->ShownPieces(), pieces);
+
+    // Another window over the board takes the release, even where a cell lies beneath it.
+    QWidget cover;
+    cover.setGeometry(QRect(main->PicArr(1)->mapToGlobal(QPoint(0, 0)), QSize(40, 40)));
+    cover.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&cover));
+    main->Drag(0, 1);
+    QCOMPARE(main->ShownPieces(), pieces);
+    cover.hide();
+    main->Drag(0, 1);
+    QCOMPARE(main->ShownPieces()[1], pieces[0]);
 }
 
 void tst_frmMain::dragShowsTheHandPointer()
@@ -268,6 +277,29 @@ void tst_frmMain::dragShowsTheHandPointer()
     main->Tick(2500);
     QVERIFY(!main->PicArr(7)->isVisible());
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+}
+
+void tst_frmMain::modalDialogEndsTheDrag()
+{
+    StartPlaying(50);
+    const QList<int> pieces = main->ShownPieces();
+    for (const QKeySequence &key : {QKeySequence(Qt::Key_F1), QKeySequence(QKeySequence::New)}) {
+        main->Window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&main->Window()));
+        QTest::mousePress(main->PicArr(7), Qt::LeftButton, {}, QPoint(20, 20));
+        QVERIFY(QGuiApplication::overrideCursor());
+        bool handDuringDialog = true;
+        ModalAnswerer answerer([&](QWidget &modal) {
+            handDuringDialog = QGuiApplication::overrideCursor() != nullptr;
+            modal.close();
+        });
+        QTest::keySequence(&main->Window(), key);
+        QCOMPARE(answerer.Opened.size(), 1);
+        QVERIFY(!handDuringDialog);
+        QTest::mouseRelease(main->PicArr(7), Qt::LeftButton, {}, QPoint(-20, 20));
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+        QCOMPARE(main->ShownPieces(), pieces);
+    }
 }
 
 void tst_frmMain::dropDuringThePreviewChangesNothing()

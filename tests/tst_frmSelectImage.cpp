@@ -58,6 +58,15 @@ bool SelectAndWait(frmSelectImage &dialog, int row)
     return Previewed(previewed);
 }
 
+// A control, or an embedding, override or isolate that reorders what follows it.
+bool Misleads(QChar c)
+{
+    const QChar::Direction direction = c.direction();
+    return c.category() == QChar::Other_Control || direction == QChar::DirLRE || direction == QChar::DirLRO
+        || direction == QChar::DirRLE || direction == QChar::DirRLO || direction == QChar::DirPDF
+        || direction >= QChar::DirLRI;
+}
+
 enum class Closing { OkButton, CancelButton, Escape, Close, EnterInList };
 
 } // namespace
@@ -184,18 +193,29 @@ void tst_frmSelectImage::missingOrEmptyFolderGivesEmptyList()
     QCOMPARE(missing.List(missing.ListIndex()), QString());
 }
 
-// Spaces, accents and even a newline in a name are handed back exactly, so the file can be opened.
+// Spaces, accents and even a newline in a name are handed back exactly, so the file can be opened; controls
+// and bidirectional overrides show as symbols, so no name looks like another.
 void tst_frmSelectImage::unusualNamesSurviveTheList()
 {
-    const QStringList names{"line\nbreak.jpg", "with space.jpg", "Größe.jpg"};
+    const QStringList names{"line\nbreak.jpg", "with space.jpg", "Größe.jpg", QStringLiteral("del\u007f.jpg"),
+                            QStringLiteral("next\u0085line.jpg"), QStringLiteral("gpj.\u202eevil.jpg"),
+                            QStringLiteral("iso\u2067late.jpg")};
     for (const QString &name : names)
         WriteJpeg(name, Qt::red);
 
     frmSelectImage dialog;
 
-    QCOMPARE(Entries(dialog), QStringList({"Größe.jpg", "line\nbreak.jpg", "with space.jpg"}));
-    QVERIFY(!dialog.List1->item(1)->text().contains('\n'));
-    QVERIFY(SelectAndWait(dialog, 1));
+    QStringList sorted = names;
+    sorted.sort();
+    QStringList listed = Entries(dialog);
+    listed.sort();
+    QCOMPARE(listed, sorted);
+    for (int row = 0; row < dialog.List1->count(); ++row) {
+        const QString shown = dialog.List1->item(row)->text();
+        QVERIFY2(std::none_of(shown.begin(), shown.end(), Misleads), qPrintable(shown));
+    }
+    const int newline = int(Entries(dialog).indexOf("line\nbreak.jpg"));
+    QVERIFY(SelectAndWait(dialog, newline));
     QVERIFY(!Preview(dialog).isNull());
 }
 

@@ -67,9 +67,14 @@ void PictureCell::mouseReleaseEvent(QMouseEvent *event)
 // A cell hidden under the pointer (the clock ran out mid-drag) never sees its release.
 void PictureCell::hideEvent(QHideEvent *event)
 {
+    CancelDrag();
+    PictureBox::hideEvent(event);
+}
+
+void PictureCell::CancelDrag()
+{
     if (dragging)
         EndDrag();
-    PictureBox::hideEvent(event);
 }
 
 void PictureCell::EndDrag()

@@ -17,6 +17,9 @@ public:
 
     const int Index;
 
+    // Ends a drag whose release will not come here, giving the pointer back.
+    void CancelDrag();
+
 signals:
     void Released(PictureCell *source, QPoint globalPosition);
 

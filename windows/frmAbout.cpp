@@ -22,8 +22,8 @@ frmAbout::frmAbout(QWidget *parent)
     // Where there are no window shapes, the bands are cut away by leaving them unpainted.
     setAttribute(Qt::WA_TranslucentBackground, WindowHints::SeeThroughWindows());
     setFixedSize(385, 110);
-    CreateControls();
     WindowHints::CentreOnScreen(this);
+    CreateControls();
 }
 
 void frmAbout::CreateControls()
@@ -83,7 +83,10 @@ void frmAbout::showEvent(QShowEvent *event)
 // activated, the title bar would otherwise lie outside the shape and its close button take no clicks.
 void frmAbout::setVisible(bool visible)
 {
-    QDialog::setVisible(visible);
+    // Shaped first: whether its outline is shaped decides how the window is centred.
+    if (visible)
+        ApplyWindowShape();
+    WindowHints::SetVisibleCentred(this, visible, [this](bool shown) { QDialog::setVisible(shown); });
     if (visible)
         ApplyWindowShape();
 }

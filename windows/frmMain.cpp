@@ -44,6 +44,8 @@ frmMain::frmMain(board::RandomSource &random, std::function<float()> clock, QWid
     setWindowTitle(QStringLiteral("Tilora"));
     setWindowIcon(Artwork::WindowIcon());
     setFixedSize(349, 329);
+    // First, so the window manager has told its frame by the time the window is shown.
+    WindowHints::CentreOnScreen(this);
     CreatePlayArea();
     CreateResultLabel();
     CreateCommands();
@@ -52,7 +54,11 @@ frmMain::frmMain(board::RandomSource &random, std::function<float()> clock, QWid
     Game.SetListener(this);
     Form_Load();
     StateChanged();
-    WindowHints::CentreOnScreen(this);
+}
+
+void frmMain::setVisible(bool visible)
+{
+    WindowHints::SetVisibleCentred(this, visible, [this](bool shown) { QWidget::setVisible(shown); });
 }
 
 void frmMain::CreatePlayArea()
@@ -137,6 +143,16 @@ void frmMain::Form_Load()
 void frmMain::Form_Unload()
 {
     Game.Unload();
+}
+
+// A dialog opened by a key while a cell is held takes the mouse, and the release goes to it.
+bool frmMain::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowBlocked) {
+        for (PictureCell *cell : PicArr)
+            cell->CancelDrag();
+    }
+    return QWidget::event(event);
 }
 
 void frmMain::closeEvent(QCloseEvent *event)
@@ -231,6 +247,9 @@ void frmMain::PiecesSwapped(int a, int b)
 
 PictureCell *frmMain::CellAt(QPoint globalPosition) const
 {
+    // Under another window the release lands on that window, not on the cell it hides.
+    if (!WindowHints::ShowsAt(this, globalPosition))
+        return nullptr;
     const QPoint position = Picture1->mapFromGlobal(globalPosition);
     for (PictureCell *cell : PicArr) {
         if (cell->isVisible() && cell->geometry().contains(position))

@@ -26,7 +26,10 @@ public:
     // Every scramble draws from random, reseeded from clock's seconds since midnight.
     frmMain(board::RandomSource &random, std::function<float()> clock, QWidget *parent = nullptr);
 
+    void setVisible(bool visible) override;
+
 protected:
+    bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:

@@ -74,14 +74,10 @@ QRect Desktop::Window(const QString &title) const
 
 QList<QRect> Desktop::Windows(const QString &title) const
 {
-    const QByteArray found = Run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                                             QStringLiteral("--name"), ExactTitle(title)});
     QList<QRect> windows;
-    for (const QByteArray &id : found.split('\n')) {
-        if (id.isEmpty())
-            continue;
+    for (const QString &id : Ids(title)) {
         // xwininfo's absolute corner holds also inside a window manager's frame.
-        const QByteArray info = Run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::fromLatin1(id)});
+        const QByteArray info = Run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), id});
         if (info.contains("Absolute upper-left X"))
             windows += QRect(InfoValue(info, "Absolute upper-left X"), InfoValue(info, "Absolute upper-left Y"),
                              InfoValue(info, "Width"), InfoValue(info, "Height"));
@@ -91,15 +87,66 @@ QList<QRect> Desktop::Windows(const QString &title) const
 
 QMargins Desktop::Frame(const QString &title) const
 {
-    const QByteArray found = Run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                                             QStringLiteral("--name"), ExactTitle(title)});
-    const QString id = QString::fromLatin1(found.split('\n').constFirst());
-    const QByteArray property = Run(QStringLiteral("xprop"), {QStringLiteral("-id"), id, QStringLiteral("_NET_FRAME_EXTENTS")});
+    const QStringList ids = Ids(title);
+    if (ids.isEmpty())
+        return {};
+    const QByteArray property =
+        Run(QStringLiteral("xprop"), {QStringLiteral("-id"), ids.first(), QStringLiteral("_NET_FRAME_EXTENTS")});
     const QList<QByteArray> sides = property.mid(property.indexOf('=') + 1).split(',');
     if (!property.contains('=') || sides.size() != 4)
         return {};
     return QMargins(sides[0].trimmed().toInt(), sides[2].trimmed().toInt(), sides[1].trimmed().toInt(),
                     sides[3].trimmed().toInt());
+}
+
+int Desktop::Depth(const QString &title) const
+{
+    const QStringList ids = Ids(title);
+    return ids.isEmpty() ? 0 : InfoValue(Run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), ids.first()}), "Depth");
+}
+
+bool Desktop::PointerOver(QPoint at, const QString &title) const
+{
+    const QStringList ids = Ids(title);
+    const QByteArray location = Run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), Coordinate(at.x()),
+                                                                Coordinate(at.y()), QStringLiteral("getmouselocation"),
+                                                                QStringLiteral("--shell")});
+    for (const QByteArray &line : location.split('\n')) {
+        if (line.startsWith("WINDOW=") && !ids.isEmpty())
+            return TopLevel(QString::fromLatin1(line.mid(7))) == TopLevel(ids.first());
+    }
+    return false;
+}
+
+// The root's child that holds the window: the window manager's frame around it, or the window itself.
+quint64 Desktop::TopLevel(const QString &id) const
+{
+    quint64 window = id.toULongLong(nullptr, 0);
+    for (;;) {
+        const QByteArray info = Run(QStringLiteral("xwininfo"), {QStringLiteral("-children"), QStringLiteral("-id"),
+                                                                 QString::number(window)});
+        const auto idAfter = [&info](const char *name) {
+            const qsizetype at = info.indexOf(name);
+            return at < 0 ? 0 : info.mid(at + qstrlen(name)).trimmed().split(' ').constFirst().toULongLong(nullptr, 0);
+        };
+        const quint64 root = idAfter("Root window id:");
+        const quint64 parent = idAfter("Parent window id:");
+        if (window == root || parent == root || parent == 0)
+            return window;
+        window = parent;
+    }
+}
+
+QStringList Desktop::Ids(const QString &title) const
+{
+    const QByteArray found = Run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                                             QStringLiteral("--name"), ExactTitle(title)});
+    QStringList ids;
+    for (const QByteArray &id : found.split('\n')) {
+        if (!id.isEmpty())
+            ids += QString::fromLatin1(id);
+    }
+    return ids;
 }
 
 void Desktop::ParkPointerAt(QPoint at)

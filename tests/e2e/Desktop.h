@@ -26,6 +26,11 @@ public:
     QList<QRect> Windows(const QString &title) const;
     // The frame the window manager put around the window with this title; none without one.
     QMargins Frame(const QString &title) const;
+    // The colour depth of the window with this title: 32 for one that can be translucent.
+    int Depth(const QString &title) const;
+    // Moves the pointer there and tells whether it is over the window with this title or its frame,
+    // where a click there would go.
+    bool PointerOver(QPoint at, const QString &title) const;
 
     // Where the pointer goes after each click and drag, for screens that show it (Wayland compositors draw it).
     void ParkPointerAt(QPoint at);
@@ -38,6 +43,8 @@ public:
 private:
     QByteArray Run(const QString &program, const QStringList &arguments) const;
     void Xdotool(const QStringList &arguments) const;
+    QStringList Ids(const QString &title) const;
+    quint64 TopLevel(const QString &id) const;
 
     QStringList Parked(QStringList arguments) const;
 
