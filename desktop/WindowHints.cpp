@@ -108,7 +108,7 @@ int ScreenNumber()
 {
     const QString display = qEnvironmentVariable("DISPLAY");
     const qsizetype dot = display.lastIndexOf(QLatin1Char('.'));
-    return dot > display.lastIndexOf(QLatin1Char(':')) ? display.mid(dot + 1).toInt() : 0;
+    return dot > display.lastIndexOf(QLatin1Char(':')) ? QStringView(display).mid(dot + 1).toInt() : 0;
 }
 
 // A compositing manager holds this selection for as long as it composites the screen.
