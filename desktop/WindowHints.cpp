@@ -146,11 +146,13 @@ void SetGravity(xcb_connection_t *connection, xcb_window_t window, uint32_t grav
 // Mouse input only: the outline stays whole, so the window manager keeps its frame.
 void SetInputShape(xcb_connection_t *connection, xcb_window_t window, const QRegion &native)
 {
-    std::vector<xcb_rectangle_t> rectangles;
+    // Sized once and never grown: moving the rectangles would bring in a memmove that fortification cannot check.
+    const auto rectangles = std::make_unique_for_overwrite<xcb_rectangle_t[]>(std::size_t(native.rectCount()));
+    std::size_t count = 0;
     for (const QRect &rect : native)
-        rectangles.push_back({int16_t(rect.x()), int16_t(rect.y()), uint16_t(rect.width()), uint16_t(rect.height())});
+        rectangles[count++] = {int16_t(rect.x()), int16_t(rect.y()), uint16_t(rect.width()), uint16_t(rect.height())};
     xcb_shape_rectangles(connection, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_INPUT, XCB_CLIP_ORDERING_UNSORTED, window, 0, 0,
-                         uint32_t(rectangles.size()), rectangles.data());
+                         uint32_t(count), rectangles.get());
     xcb_flush(connection);
 }
 
