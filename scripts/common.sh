@@ -3,7 +3,7 @@
 # Shared by the scripts: install what is missing, configure once, then build.
 
 # Debian packages the build and the game need.
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
+BUILD_PACKAGES=(cmake ninja-build pkg-config g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
                 libxcb1-dev libxcb-shape0-dev libbenchmark-dev libturbojpeg0-dev fonts-liberation2 fonts-dejavu-core)
 
 as_root() {
