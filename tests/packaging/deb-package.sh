@@ -20,13 +20,19 @@ field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Section)" = games ] || fail "section is not games"
 [ -n "$(field Maintainer)" ] || fail "no maintainer"
 [ "$(field Description | wc -l)" -gt 1 ] || fail "no long description"
+dpkg-deb -x "$deb" "$work/root"
+
+# Every library the program needs is depended on, by the name of the package that holds it here
+# (Debian 13 renamed many for its 64-bit time).
 depends=$(field Depends)
-for library in libqt6widgets6 libqt6gui6 libqt6core6 libc6; do
-    grep -q "\b$library\b" <<<"$depends" || fail "Depends lacks $library: $depends"
+multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+for library in $(readelf -d "$work/root/usr/lib/games/tilora/tilora" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
+    holder=$(dpkg -S "*/$multiarch/$library" | sed -n '1s/:.*//p')
+    [ -n "$holder" ] || fail "no installed package holds $library"
+    grep -q "\(^\|, \)$holder\b" <<<"$depends" || fail "Depends lacks $holder for $library: $depends"
 done
 grep -q '\bqt6-wayland\b' <<<"$(field Recommends)" || fail "Recommends lacks qt6-wayland"
 
-dpkg-deb -x "$deb" "$work/root"
 start_x_server 640x480x24
 start_game "$work/root/usr/games/tilora"
 choose_first_picture
