@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -123,7 +124,7 @@ void frmSelectImage::FillImageList()
     const QDir folder(pattern.path(), pattern.fileName(), QDir::NoSort, QDir::Files);
     QStringList names = folder.entryList();
     SortAsFileManager(names);
-    for (const QString &name : names)
+    for (const QString &name : std::as_const(names))
         AddItem(name);
 }
 
