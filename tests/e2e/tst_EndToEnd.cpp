@@ -106,11 +106,12 @@ std::optional<WindowManager::Command> WindowManagerOf(Session session)
     case Session::Openbox:
         return WindowManager::Command{QStringLiteral("openbox"), {}, {}, {}, false};
     case Session::Kwin:
-        // Breeze's default border size leaves no side borders to judge.
+        // Breeze's default border size leaves no side borders to judge. KWin 6 gives up when told O;
+        // O2 forces OpenGL on KWin 5 and 6 alike.
         return WindowManager::Command{
             QStringLiteral("kwin_x11"),
             {QStringLiteral("--replace")},
-            {{QStringLiteral("KWIN_COMPOSE"), QStringLiteral("O")}},
+            {{QStringLiteral("KWIN_COMPOSE"), QStringLiteral("O2")}},
             {{QStringLiteral(".config/kwinrc"), "[org.kde.kdecoration2]\nBorderSize=Normal\nBorderSizeAuto=false\n"}},
             true};
     case Session::Xfwm4:
