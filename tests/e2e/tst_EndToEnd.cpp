@@ -863,16 +863,16 @@ void tst_EndToEnd::framedWindowsAreCentred()
     QVERIFY2(aboutOffCentre.isEmpty(), qPrintable(aboutOffCentre));
     const QMargins frame = desktop->Frame(AboutTitle);
     QVERIFY2(frame.top() > 0, "the About window has no frame");
-    // Each border a window manager draws is a line of one colour along the client area, and the
-    // title bar is drawn over what was there.
+    // Each border a window manager draws is a line of one colour right beside the client area,
+    // where no rounded corner of the frame reaches, and the title bar is drawn over what was there.
     const QRect framed = about.marginsAdded(frame);
     QList<QRect> borders;
     if (frame.left() > 0)
-        borders += QRect(framed.left(), about.top(), 1, about.height());
+        borders += QRect(about.left() - 1, about.top(), 1, about.height());
     if (frame.right() > 0)
-        borders += QRect(framed.right(), about.top(), 1, about.height());
+        borders += QRect(about.right() + 1, about.top(), 1, about.height());
     if (frame.bottom() > 0)
-        borders += QRect(about.left(), framed.bottom(), about.width(), 1);
+        borders += QRect(about.left(), about.bottom() + 1, about.width(), 1);
     QImage shot;
     QVERIFY2(WaitFor(
                  [&] {
