@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
+#include <utility>
 
 namespace {
 
@@ -118,23 +119,26 @@ bool Desktop::PointerOver(QPoint at, const QString &title) const
     return false;
 }
 
+// The window that holds this one, or 0 for the root and its children.
+quint64 Desktop::Parent(quint64 window) const
+{
+    const QByteArray info =
+        Run(QStringLiteral("xwininfo"), {QStringLiteral("-children"), QStringLiteral("-id"), QString::number(window)});
+    const auto idAfter = [&info](const char *name) {
+        const qsizetype at = info.indexOf(name);
+        return at < 0 ? 0 : info.mid(at + qstrlen(name)).trimmed().split(' ').constFirst().toULongLong(nullptr, 0);
+    };
+    const quint64 parent = idAfter("Parent window id:");
+    return parent == idAfter("Root window id:") ? 0 : parent;
+}
+
 // The root's child that holds the window: the window manager's frame around it, or the window itself.
 quint64 Desktop::TopLevel(const QString &id) const
 {
     quint64 window = id.toULongLong(nullptr, 0);
-    for (;;) {
-        const QByteArray info = Run(QStringLiteral("xwininfo"), {QStringLiteral("-children"), QStringLiteral("-id"),
-                                                                 QString::number(window)});
-        const auto idAfter = [&info](const char *name) {
-            const qsizetype at = info.indexOf(name);
-            return at < 0 ? 0 : info.mid(at + qstrlen(name)).trimmed().split(' ').constFirst().toULongLong(nullptr, 0);
-        };
-        const quint64 root = idAfter("Root window id:");
-        const quint64 parent = idAfter("Parent window id:");
-        if (window == root || parent == root || parent == 0)
-            return window;
+    for (quint64 parent = Parent(window); parent != 0; parent = Parent(window))
         window = parent;
-    }
+    return window;
 }
 
 QStringList Desktop::Ids(const QString &title) const
@@ -146,6 +150,16 @@ QStringList Desktop::Ids(const QString &title) const
         if (!id.isEmpty())
             ids += QString::fromLatin1(id);
     }
+    if (ids.size() < 2)
+        return ids;
+    // mutter 48 draws the frames in a client of its own, which gives each frame its window's title:
+    // a found window that holds another is a frame.
+    QList<quint64> holders;
+    for (const QString &id : std::as_const(ids)) {
+        for (quint64 parent = Parent(id.toULongLong()); parent != 0; parent = Parent(parent))
+            holders += parent;
+    }
+    ids.removeIf([&holders](const QString &id) { return holders.contains(id.toULongLong()); });
     return ids;
 }
 

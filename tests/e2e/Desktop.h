@@ -44,6 +44,7 @@ private:
     QByteArray Run(const QString &program, const QStringList &arguments) const;
     void Xdotool(const QStringList &arguments) const;
     QStringList Ids(const QString &title) const;
+    quint64 Parent(quint64 window) const;
     quint64 TopLevel(const QString &id) const;
 
     QStringList Parked(QStringList arguments) const;
