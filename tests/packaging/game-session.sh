@@ -39,6 +39,15 @@ wait_for_window() {
     timeout "${2:-20}" xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1
 }
 
+# Succeeds once no visible window is titled exactly $1, waiting up to $2 seconds.
+wait_for_window_gone() {
+    for _ in $(seq $((${2:-10} * 10))); do
+        xdotool search --onlyvisible --name "^$1\$" >/dev/null || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 # Without a window manager nobody else hands out the keyboard.
 focus_window() {
     xdotool windowfocus --sync "$1"
@@ -79,6 +88,9 @@ choose_first_picture() {
     focus_window "$chooser"
     click_in_window "$chooser" 30 14
     xdotool key Return
+    # Focused while the chooser is still up, the main window would hold the keyboard without
+    # Qt counting it active, and its shortcuts would be lost.
+    wait_for_window_gone "Select Game" 10 || { echo "The picture chooser did not close" >&2; return 1; }
     focus_window "$main_window"
 }
 
