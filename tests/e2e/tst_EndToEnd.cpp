@@ -10,6 +10,7 @@
 #include "XvfbServer.h"
 
 #include <QDeadlineTimer>
+#include <QDebug>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -272,6 +273,7 @@ private:
     QRect FindOnScreen(const QString &title, const QImage &shot) const;
     QPoint TitleBarCloseButton(const QRect &titleBar, const QImage &shot) const;
     void StartSession();
+    QString Unsettled(const QString &failure) const;
     QPoint CellCentre(int cell) const;
     QRect BarOnScreen() const { return Bar.translated(window.topLeft()); }
     Arrangement Cells(const QImage &shot) const;
@@ -346,7 +348,16 @@ void tst_EndToEnd::init()
                      return settled;
                  },
                  20'000),
-             "the main window did not appear");
+             qPrintable(Unsettled(QStringLiteral("the main window did not appear"))));
+}
+
+// What a failed wait for the main window saw last, so that a rare failure tells more than that it failed.
+QString tst_EndToEnd::Unsettled(const QString &failure) const
+{
+    QString seen;
+    QDebug(&seen).nospace() << failure << ": last found at " << window << ", the game " << game.state()
+                            << ", the windows titled so " << desktop->Windows(MainTitle);
+    return seen;
 }
 
 void tst_EndToEnd::StartSession()
