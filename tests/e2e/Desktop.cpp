@@ -163,16 +163,19 @@ QStringList Desktop::Ids(const QString &title) const
     return ids;
 }
 
-void Desktop::ParkPointerAt(QPoint at)
+void Desktop::ParkPointerAt(QPoint at, QPoint outside)
 {
-    parking = at;
+    parking = std::pair(at, outside);
     Xdotool(Parked({}));
 }
 
 QStringList Desktop::Parked(QStringList arguments) const
 {
-    if (parking)
-        arguments += {QStringLiteral("mousemove"), Coordinate(parking->x()), Coordinate(parking->y())};
+    if (parking) {
+        const auto &[at, outside] = *parking;
+        arguments += {QStringLiteral("mousemove"), Coordinate(outside.x()), Coordinate(outside.y()),
+                      QStringLiteral("mousemove"), Coordinate(at.x()), Coordinate(at.y())};
+    }
     return arguments;
 }
 

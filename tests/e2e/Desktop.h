@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <utility>
 
 // The X display as the player meets it: real pointer and key events through XTEST (xdotool),
 // and what the screen shows (ImageMagick's import).
@@ -32,8 +33,11 @@ public:
     // where a click there would go.
     bool PointerOver(QPoint at, const QString &title) const;
 
-    // Where the pointer goes after each click and drag, for screens that show it (Wayland compositors draw it).
-    void ParkPointerAt(QPoint at);
+    // Where the pointer goes after each click and drag, for screens that show it (Wayland compositors
+    // draw it), by way of a point outside the compositor's window: weston's X11 backend follows the
+    // pointer by its moves and takes its true place only as it enters, so entering anew after each
+    // action puts weston's pointer back where X has it, whatever went before.
+    void ParkPointerAt(QPoint at, QPoint outside);
 
     void Click(QPoint at) const;
     // Presses the left button at from, moves to to and releases it there.
@@ -50,5 +54,5 @@ private:
     QStringList Parked(QStringList arguments) const;
 
     QProcessEnvironment environment;
-    std::optional<QPoint> parking;
+    std::optional<std::pair<QPoint, QPoint>> parking;
 };

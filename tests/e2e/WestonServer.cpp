@@ -58,13 +58,19 @@ bool WestonServer::Start(const QProcessEnvironment &display)
     const QDeadlineTimer deadline(30'000);
     while (!QFileInfo(runtime.filePath(Socket)).exists()) {
         if (server.state() != QProcess::Running || deadline.hasExpired()) {
-            error = QStringLiteral("weston takes no clients: ") + QString::fromLocal8Bit(server.readAll());
+            error = QStringLiteral("weston takes no clients: ") + Output();
             Stop();
             return false;
         }
         QTest::qWait(50);
     }
     return true;
+}
+
+QString WestonServer::Output()
+{
+    output += QString::fromLocal8Bit(server.readAll());
+    return output;
 }
 
 void WestonServer::Stop()

@@ -19,6 +19,8 @@ public:
     void Stop();
 
     QString Error() const { return error; }
+    // All that weston has printed so far.
+    QString Output();
     // What a client needs to reach this compositor, and nothing that leads to the X display.
     QProcessEnvironment ClientEnvironment() const;
 
@@ -30,4 +32,5 @@ private:
     QTemporaryDir runtime;
     QProcess server;
     QString error;
+    QString output;
 };

@@ -283,6 +283,7 @@ private:
     void StartGame();
     void WaitForPlay();
     void Exit();
+    void EndGame();
 
     const Session session = ChosenSession();
     XvfbServer server;
@@ -329,6 +330,8 @@ void tst_EndToEnd::init()
 {
     if (!SessionsOf(QTest::currentTestFunction()).contains(session))
         QSKIP("not a scenario of this session");
+    // A game left running by a scenario that failed as it started would take this one's clicks.
+    EndGame();
     ChildProcess::DieWithParent(game);
     QProcessEnvironment environment = server.Environment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
@@ -366,7 +369,8 @@ void tst_EndToEnd::StartSession()
         QVERIFY2(weston.Start(server.Environment()), qPrintable(weston.Error()));
         // In the output's last pixel the compositor's pointer covers almost nothing the tests read; the
         // pointer stays on the compositor's window, which keeps the keyboard of the bare X server.
-        desktop->ParkPointerAt(QPoint(WestonServer::OutputWidth - 1, WestonServer::OutputHeight - 1));
+        desktop->ParkPointerAt(QPoint(WestonServer::OutputWidth - 1, WestonServer::OutputHeight - 1),
+                               QPoint(WestonServer::OutputWidth, WestonServer::OutputHeight));
     } else if (const std::optional<WindowManager::Command> command = WindowManagerOf(session)) {
         QVERIFY2(windowManager.Start(server.Environment(), *command), qPrintable(windowManager.Error()));
     }
@@ -411,12 +415,24 @@ QPoint tst_EndToEnd::TitleBarCloseButton(const QRect &titleBar, const QImage &sh
 
 void tst_EndToEnd::cleanup()
 {
+    EndGame();
+    const QByteArray errors = game.readAllStandardError();
+    QVERIFY2(!errors.contains("Sanitizer") && !errors.contains("runtime error"), errors.constData());
+    if (session != Session::Wayland)
+        return;
+    if (QTest::currentTestFailed())
+        qInfo().noquote() << "weston said:" << weston.Output();
+    // Else a compositor that stopped drawing would pass the ended game off as the next one.
+    QVERIFY2(WaitFor([this] { return !FindOnScreen(MainTitle, Shot()).isValid(); }, 10'000),
+             "the compositor still shows the ended game");
+}
+
+void tst_EndToEnd::EndGame()
+{
     if (game.state() != QProcess::NotRunning) {
         game.kill();
         game.waitForFinished();
     }
-    const QByteArray errors = game.readAllStandardError();
-    QVERIFY2(!errors.contains("Sanitizer") && !errors.contains("runtime error"), errors.constData());
 }
 
 void tst_EndToEnd::cleanupTestCase()
