@@ -9,9 +9,9 @@
 
 namespace {
 
-const QString Folder = QStringLiteral(":/i18n");
-const QString ProgramFile = QStringLiteral("tilora");
-const QString QtFile = QStringLiteral("qtbase");
+constexpr QLatin1StringView Folder(":/i18n");
+constexpr QLatin1StringView ProgramFile("tilora");
+constexpr QLatin1StringView QtFile("qtbase");
 
 } // namespace
 
@@ -39,7 +39,7 @@ bool Translations::Install(const QLocale &wanted)
 QStringList Translations::Available()
 {
     QStringList languages;
-    const QStringList files = QDir(Folder).entryList({ProgramFile + QStringLiteral("_*.qm")}, QDir::Files, QDir::Name);
+    const QStringList files = QDir(Folder).entryList({ProgramFile + QLatin1String("_*.qm")}, QDir::Files, QDir::Name);
     for (const QString &file : files)
         languages.append(QFileInfo(file).completeBaseName().mid(ProgramFile.size() + 1));
     return languages;
