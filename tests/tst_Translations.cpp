@@ -19,7 +19,6 @@
 #include <QTest>
 #include <QTextLayout>
 #include <map>
-#include <memory>
 
 namespace {
 
