@@ -5,6 +5,7 @@
 
 #include "library/JpegSegments.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -48,15 +49,15 @@ QString Message(PictureError kind)
     case PictureError::None:
         return {};
     case PictureError::Missing:
-        return QStringLiteral("The file does not exist.");
+        return QCoreApplication::translate("PictureLoader", "The file does not exist.");
     case PictureError::Unreadable:
-        return QStringLiteral("The file could not be read.");
+        return QCoreApplication::translate("PictureLoader", "The file could not be read.");
     case PictureError::NotAPicture:
-        return QStringLiteral("The file is not a picture Tilora can open.");
+        return QCoreApplication::translate("PictureLoader", "The file is not a picture Tilora can open.");
     case PictureError::Damaged:
-        return QStringLiteral("The picture is damaged or incomplete.");
+        return QCoreApplication::translate("PictureLoader", "The picture is damaged or incomplete.");
     case PictureError::TooLarge:
-        return QStringLiteral("The picture is too large to open.");
+        return QCoreApplication::translate("PictureLoader", "The picture is too large to open.");
     }
     return {};
 }

@@ -59,7 +59,7 @@ QString Shown(QString fileName)
 frmSelectImage::frmSelectImage(QWidget *parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Select Game"));
+    setWindowTitle(tr("Select Game"));
     setWindowModality(Qt::ApplicationModal);
     setFixedSize(257, 174);
     WindowHints::CentreOnScreen(this);

@@ -5,6 +5,9 @@
 # Debian packages the build and the game need.
 BUILD_PACKAGES=(cmake ninja-build pkg-config g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
                 libxcb1-dev libxcb-shape0-dev libbenchmark-dev libturbojpeg0-dev fonts-liberation2 fonts-dejavu-core)
+# Qt's translation tools (lupdate, lrelease and their CMake functions), and Qt's own translations,
+# compiled in beside the program's.
+BUILD_PACKAGES+=(qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 
 # What scripts/test, scripts/package and CI build with: the game's own code is warning-free there.
 STRICT=-DTILORA_WARNINGS_AS_ERRORS=ON

@@ -16,7 +16,7 @@
 frmAbout::frmAbout(QWidget *parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("About ..."));
+    setWindowTitle(tr("About ..."));
     setWindowIcon(Artwork::WindowIcon());
     setWindowModality(Qt::ApplicationModal);
     // Where there are no window shapes, the bands are cut away by leaving them unpainted.

@@ -20,11 +20,22 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
+#include <string_view>
 #include <utility>
 
 namespace {
 
 constexpr QPoint PlayAreaOrigin(10, 12);
+
+// The rules speak English: their result texts are marked here so that the player reads them in
+// the program's language, and the build fails when the rules change one.
+constexpr std::string_view ResultTexts[] = {
+    QT_TRANSLATE_NOOP("frmMain", "You Win!"),
+    QT_TRANSLATE_NOOP("frmMain", "Congratulation, You Win!"),
+    QT_TRANSLATE_NOOP("frmMain", "Sorry, You Fail!"),
+};
+static_assert(ResultTexts[0] == game::GameFlow::InitialText && ResultTexts[1] == game::GameFlow::WinText
+              && ResultTexts[2] == game::GameFlow::LossText);
 
 // Tests, like any tool from outside, find the controls by these names.
 template <typename Child>
@@ -84,7 +95,7 @@ void frmMain::CreatePlayArea()
 
 void frmMain::CreateResultLabel()
 {
-    lblGameResult = Named(new QLabel(QString::fromUtf8(game::GameFlow::InitialText), picplay), QStringLiteral("lblGameResult"));
+    lblGameResult = Named(new QLabel(tr(game::GameFlow::InitialText), picplay), QStringLiteral("lblGameResult"));
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(15.75);
     font.setBold(true);
@@ -193,7 +204,7 @@ void frmMain::StartGame()
 {
     const PreparedPicture prepared = PictureLoader::Prepare(PicturePath, PlaySize() * devicePixelRatio());
     if (!prepared.ok()) {
-        QMessageBox::warning(this, tr("Tilora"),
+        QMessageBox::warning(this, windowTitle(),
                              tr("The picture \"%1\" could not be opened.\n\n%2")
                                  .arg(QFileInfo(PicturePath).fileName(), prepared.error));
         return;
@@ -286,7 +297,7 @@ void frmMain::StateChanged()
 
 void frmMain::ShowResultLabel()
 {
-    const QString text = QString::fromStdString(Game.ResultText());
+    const QString text = tr(Game.ResultText().c_str());
     const bool changed = lblGameResult->text() != text;
     const bool appearing = Game.ResultVisible() && !lblGameResult->isVisible();
     if (changed)

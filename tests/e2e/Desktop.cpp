@@ -143,12 +143,14 @@ quint64 Desktop::TopLevel(const QString &id) const
 
 QStringList Desktop::Ids(const QString &title) const
 {
-    const QByteArray found = Run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                                             QStringLiteral("--name"), ExactTitle(title)});
-    QStringList ids;
-    for (const QByteArray &id : found.split('\n')) {
-        if (!id.isEmpty())
-            ids += QString::fromLatin1(id);
+    QStringList ids = Listed(QStringLiteral("--name"), ExactTitle(title));
+    // xdotool matches names in the C locale, where no title beyond ASCII matches: such a title is
+    // compared with the name of each window, which xdotool reads as UTF-8.
+    if (!QRegularExpression(QStringLiteral("^[\\x20-\\x7e]*$")).match(title).hasMatch()) {
+        ids = Listed(QStringLiteral("--classname"), QStringLiteral("."));
+        ids.removeIf([&](const QString &id) {
+            return QString::fromUtf8(Run(QStringLiteral("xdotool"), {QStringLiteral("getwindowname"), id})).trimmed() != title;
+        });
     }
     if (ids.size() < 2)
         return ids;
@@ -160,6 +162,17 @@ QStringList Desktop::Ids(const QString &title) const
             holders += parent;
     }
     ids.removeIf([&holders](const QString &id) { return holders.contains(id.toULongLong()); });
+    return ids;
+}
+
+QStringList Desktop::Listed(const QString &criterion, const QString &pattern) const
+{
+    const QByteArray found = Run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"), criterion, pattern});
+    QStringList ids;
+    for (const QByteArray &id : found.split('\n')) {
+        if (!id.isEmpty())
+            ids += QString::fromLatin1(id);
+    }
     return ids;
 }
 

@@ -48,6 +48,8 @@ private:
     QByteArray Run(const QString &program, const QStringList &arguments) const;
     void Xdotool(const QStringList &arguments) const;
     QStringList Ids(const QString &title) const;
+    // The visible windows that xdotool's search finds by the criterion ("--name", "--classname").
+    QStringList Listed(const QString &criterion, const QString &pattern) const;
     quint64 Parent(quint64 window) const;
     quint64 TopLevel(const QString &id) const;
 

@@ -87,6 +87,8 @@ QList<Session> SessionsOf(const QByteArray &scenario)
         return {Session::Wayland, Session::Openbox};
     if (scenario == "framedWindowsAreCentred")
         return managed;
+    if (scenario == "speaksTheSystemsLanguage")
+        return {Session::X11, Session::Openbox};
     return {Session::X11};
 }
 
@@ -128,6 +130,26 @@ std::optional<WindowManager::Command> WindowManagerOf(Session session)
 }
 
 using Arrangement = std::array<int, 48>;
+
+// The environment with the locale the program is started in, whatever the test's own; every
+// scenario but the one about languages runs the game in the design's English.
+QProcessEnvironment InLocale(QProcessEnvironment environment, const QString &locale)
+{
+    for (const char *variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LC_CTYPE"})
+        environment.remove(QString::fromLatin1(variable));
+    environment.insert(QStringLiteral("LANG"), locale);
+    return environment;
+}
+
+int DarkPixels(const QImage &shot, const QRect &region)
+{
+    int dark = 0;
+    for (int y = region.top(); y <= region.bottom(); ++y) {
+        for (int x = region.left(); x <= region.right(); ++x)
+            dark += QColor(shot.pixel(x, y)).lightness() < 100;
+    }
+    return dark;
+}
 
 // Polls until the condition holds or the time is up; the answer is whether it held.
 bool WaitFor(const std::function<bool()> &condition, int milliseconds)
@@ -261,6 +283,10 @@ private slots:
     void exitDuringAGameEndsTheProgram();
     // On Wayland the About window shows what lies behind its bands, and its title bar's close button and OK close it.
     void aboutShowsThroughAndCloses();
+    // Started in German or Japanese, the game names its windows in that language and shows its texts
+    // there; the screenshots it leaves in the working folder show them drawn.
+    void speaksTheSystemsLanguage_data();
+    void speaksTheSystemsLanguage();
     // A click on the main window leaves the open chooser above it and unchanged.
     void chooserStaysAboveTheGame();
     // Under a window manager all three windows are centred frame included, and the About window's frame stays whole.
@@ -273,6 +299,7 @@ private:
     QRect FindOnScreen(const QString &title, const QImage &shot) const;
     QPoint TitleBarCloseButton(const QRect &titleBar, const QImage &shot) const;
     void StartSession();
+    void StartProgram(const QString &locale);
     QString Unsettled(const QString &failure) const;
     QPoint CellCentre(int cell) const;
     QRect BarOnScreen() const { return Bar.translated(window.topLeft()); }
@@ -330,12 +357,17 @@ void tst_EndToEnd::init()
 {
     if (!SessionsOf(QTest::currentTestFunction()).contains(session))
         QSKIP("not a scenario of this session");
+    StartProgram(QStringLiteral("C.UTF-8"));
+}
+
+void tst_EndToEnd::StartProgram(const QString &locale)
+{
     // A game left running by a scenario that failed as it started would take this one's clicks.
     EndGame();
     ChildProcess::DieWithParent(game);
     QProcessEnvironment environment = server.Environment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    game.setProcessEnvironment(session == Session::Wayland ? weston.ClientEnvironment() : environment);
+    game.setProcessEnvironment(InLocale(session == Session::Wayland ? weston.ClientEnvironment() : environment, locale));
     game.setWorkingDirectory(folder.path());
     game.start(folder.filePath(QStringLiteral("tilora")), {});
     QVERIFY2(game.waitForStarted(), qPrintable(game.errorString()));
@@ -752,6 +784,59 @@ void tst_EndToEnd::refusedPictureChangesNothing()
     QVERIFY2(WaitFor([&] { return SameRegion(after = Shot(), board, playArea); }, 10'000),
              "the board changed or is hidden");
     QVERIFY(SameRegion(after, paused, BarOnScreen()));
+    Exit();
+}
+
+void tst_EndToEnd::speaksTheSystemsLanguage_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("chooserTitle");
+    QTest::addColumn<QString>("aboutTitle");
+    QTest::newRow("German") << "de_DE.UTF-8" << "Spiel auswählen" << "Über ...";
+    QTest::newRow("Japanese") << "ja_JP.UTF-8" << "ゲームの選択" << "バージョン情報...";
+}
+
+void tst_EndToEnd::speaksTheSystemsLanguage()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, chooserTitle);
+    QFETCH(QString, aboutTitle);
+    StartProgram(locale);
+    if (QTest::currentTestFailed())
+        return;
+    const QString shots = QDir::current().filePath(QStringLiteral("language-%1-%2-%3.png")
+                                                       .arg(QString::fromLatin1(QTest::currentDataTag()), qgetenv("TILORA_E2E_SESSION")));
+    QCOMPARE(desktop->Window(MainTitle), window);
+
+    desktop->Click(window.topLeft() + NewGameButton);
+    QRect chooser;
+    QVERIFY2(WaitFor([&] { return (chooser = desktop->Window(chooserTitle)).isValid(); }, 10'000), "no chooser in the language");
+    QVERIFY(!desktop->Window(ChooserTitle).isValid());
+    // The third picture is the broken one: the preview tells so in words.
+    desktop->Click(chooser.topLeft() + FirstEntry);
+    desktop->Key(QStringLiteral("Down"));
+    desktop->Key(QStringLiteral("Down"));
+    const QRect preview = Preview.translated(chooser.topLeft());
+    QVERIFY2(WaitFor([&] { return ColourfulPixels(Shot(), preview) == 0 && DarkPixels(Shot(), preview) > 20; }, 10'000),
+             "the preview does not tell that the picture cannot be opened");
+    QVERIFY(Shot().save(shots.arg(QStringLiteral("chooser"))));
+
+    desktop->Click(chooser.topLeft() + ChooserOK);
+    QList<QRect> warnings;
+    QVERIFY2(WaitFor([&] { return (warnings = desktop->Windows(MainTitle)).size() == 2; }, 10'000), "no warning");
+    QVERIFY(Shot().save(shots.arg(QStringLiteral("warning"))));
+    const QRect warning = warnings[0] == window ? warnings[1] : warnings[0];
+    desktop->Click(warning.center());
+    desktop->Key(QStringLiteral("Return"));
+    QVERIFY2(WaitFor([&] { return desktop->Windows(MainTitle).size() == 1; }, 10'000), "the warning stays open");
+
+    desktop->Click(window.topLeft() + AboutButton);
+    QRect about;
+    QVERIFY2(WaitFor([&] { return (about = desktop->Window(aboutTitle)).isValid(); }, 10'000), "no About window in the language");
+    QVERIFY(!desktop->Window(AboutTitle).isValid());
+    QVERIFY(Shot().save(shots.arg(QStringLiteral("about"))));
+    desktop->Click(about.topLeft() + AboutOK);
+    QVERIFY2(WaitFor([&] { return !desktop->Window(aboutTitle).isValid(); }, 10'000), "OK does not close About");
     Exit();
 }
 

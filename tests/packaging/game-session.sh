@@ -61,9 +61,10 @@ click_in_window() {
 }
 
 # Starts the program from a folder where no images/ lies and waits for its main window,
-# which it leaves focused in main_window; keeps the idle play area in idle.png.
+# which it leaves focused in main_window; keeps the idle play area in idle.png. The program
+# speaks English here, whatever the caller's locale, so its windows are found by these titles.
 start_game() {
-    (cd / && exec "$@") >"$work/game.log" 2>&1 &
+    (cd / && exec env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=C.UTF-8 "$@") >"$work/game.log" 2>&1 &
     game_pid=$!
     main_window=$(wait_for_window Tilora 30)
     if [ -z "$main_window" ]; then
