@@ -18,7 +18,8 @@ constexpr QLatin1StringView QtFile("qtbase");
 // The system's languages are tried one by one, so English asked for before another language wins.
 Translations::Translations(const QLocale &system)
 {
-    for (const QString &name : system.uiLanguages()) {
+    const QStringList languages = system.uiLanguages();
+    for (const QString &name : languages) {
         const QLocale wanted(name);
         if (wanted.language() == QLocale::English || wanted.language() == QLocale::C || Install(wanted))
             return;
