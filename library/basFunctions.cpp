@@ -4,18 +4,22 @@
 #include "library/basFunctions.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 QString ImageFolder;
 
 QString JoinPath(const QString &dir, const QString &name)
 {
-    if (dir.endsWith(QLatin1Char('/')))
+    const QChar separator = QDir::separator();
+    if (dir.endsWith(separator))
         return dir + name;
-    return dir + QLatin1Char('/') + name;
+    return dir + separator + name;
 }
 
+// In the platform's own form, as the player would type it: on Windows with backslashes.
 QString ApplicationFolder()
 {
-    return QFileInfo(QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath()).absolutePath();
+    const QFileInfo executable(QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath());
+    return QDir::toNativeSeparators(executable.absolutePath());
 }

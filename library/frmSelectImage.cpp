@@ -3,6 +3,7 @@
 
 #include "library/frmSelectImage.h"
 
+#include "library/FolderSearch.h"
 #include "library/PictureLoader.h"
 #include "library/basFunctions.h"
 #include "desktop/Artwork.h"
@@ -10,8 +11,6 @@
 #include "desktop/WindowHints.h"
 
 #include <QCollator>
-#include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -20,8 +19,8 @@
 
 namespace {
 
-// Linux lists a folder in no useful order, so the names are sorted as the desktop's file
-// manager shows them: by the locale's rules, ignoring case, "photo2" before "photo10".
+// Linux lists a folder in no useful order, and Windows by upper-cased code units, so the names are
+// sorted as the desktop's file manager shows them: by the locale's rules, ignoring case, "photo2" before "photo10".
 // Names that differ only in case keep one fixed order.
 void SortAsFileManager(QStringList &names)
 {
@@ -61,6 +60,8 @@ frmSelectImage::frmSelectImage(QWidget *parent)
 {
     setWindowTitle(tr("Select Game"));
     setWindowModality(Qt::ApplicationModal);
+    // Windows draws a thin dialog frame, which cannot be dragged to another size.
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(257, 174);
     WindowHints::CentreOnScreen(this);
     CreateControls();
@@ -120,9 +121,7 @@ void frmSelectImage::Form_Load()
 
 void frmSelectImage::FillImageList()
 {
-    const QFileInfo pattern(JoinPath(ImageFolder, QStringLiteral("*.jpg")));
-    const QDir folder(pattern.path(), pattern.fileName(), QDir::NoSort, QDir::Files);
-    QStringList names = folder.entryList();
+    QStringList names = FolderSearch::MatchingFiles(JoinPath(ImageFolder, QStringLiteral("*.jpg")));
     SortAsFileManager(names);
     for (const QString &name : std::as_const(names))
         AddItem(name);

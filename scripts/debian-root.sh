@@ -2,9 +2,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by scripts/test: runs a script of this tree inside a root of another Debian release,
 # made once with debootstrap from the mirror this machine's apt already uses, and kept in
-# /var/cache/tilora so later runs only refresh its packages and build incrementally.
+# /var/cache/tilora (or $TILORA_ROOTS) so later runs only refresh its packages and build incrementally.
 
 declare -A DEBIAN_CODENAMES=([12]=bookworm [13]=trixie)
+# Where the roots and what is built once for them are kept; a developer may keep a root of their own.
+TILORA_ROOTS=${TILORA_ROOTS:-/var/cache/tilora}
 
 # The first site of this machine's apt sources that serves the given suite.
 apt_site_of() {
@@ -72,7 +74,7 @@ run_in_debian() {
     local release=$1 script=$2 root codename status=0
     codename=${DEBIAN_CODENAMES[$release]:-}
     [ -n "$codename" ] || { echo "Unknown Debian release: $release" >&2; return 2; }
-    root=/var/cache/tilora/debian$release
+    root=$TILORA_ROOTS/debian$release
     make_debian_root "$root" "$codename"
     copy_tree_into "$root/tilora"
     unmount_debian_root "$root"

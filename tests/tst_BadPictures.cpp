@@ -6,16 +6,17 @@
 #include "library/frmSelectImage.h"
 #include "support/MainWindowDriver.h"
 #include "support/PictureSamples.h"
+#include "support/UnlistedFiles.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
-#include <sys/stat.h>
 
 namespace {
 
@@ -230,28 +231,29 @@ void tst_BadPictures::playsOrRefusesEachFile()
 
 void tst_BadPictures::offersOnlyOrdinaryFiles()
 {
-    const QStringList notOffered = {QStringLiteral("folder.jpg"), QStringLiteral("dangling.jpg"),
-                                    QStringLiteral("fifo.jpg")};
-    QVERIFY(QDir(ImageFolder).mkdir(notOffered[0]));
-    QVERIFY(QFile::link(PathOf(QStringLiteral("gone.jpg")), PathOf(notOffered[1])));
-    QCOMPARE(mkfifo(QFile::encodeName(PathOf(notOffered[2])).constData(), 0600), 0);
-    Write(QStringLiteral(".hidden.jpg"), PictureSamples::Jpeg(PictureSamples::Tiles()));
-    QVERIFY(QFile::link(PathOf(GoodPicture), PathOf(QStringLiteral("link.jpg"))));
+    const QStringList notOffered = UnlistedFiles::Make(ImageFolder, PictureSamples::Jpeg(PictureSamples::Tiles()));
+    QVERIFY(!notOffered.isEmpty());
+    QStringList offeredAsWell{GoodPicture};
+    if (UnlistedFiles::MakeLink(PathOf(GoodPicture), PathOf(QStringLiteral("link.jpg"))))
+        offeredAsWell << QStringLiteral("link.jpg");
 
     QStringList offered;
     NewGame([&](frmSelectImage &chooser) {
         offered = Entries(chooser);
         chooser.cmdCancel->click();
     });
-    QCOMPARE(offered, (QStringList{GoodPicture, QStringLiteral("link.jpg")}));
+    QCOMPARE(offered, offeredAsWell);
 
+    // Opened anyway, what is no file at all fails at once: a named pipe must not block.
     for (const QString &name : notOffered) {
+        if (QFileInfo(PathOf(name)).isFile())
+            continue;
         QElapsedTimer clock;
         clock.start();
         QVERIFY(!PictureLoader::Prepare(PathOf(name), QSize(320, 240)).ok());
         QVERIFY2(clock.elapsed() < AnswerTime, qPrintable(name));
     }
-    ExpectPlays(QStringLiteral("link.jpg"));
+    ExpectPlays(offeredAsWell.last());
 }
 
 void tst_BadPictures::pictureDeletedAfterListing()

@@ -364,7 +364,7 @@ void tst_PictureLoader::refusesUnreadableFile()
     QVERIFY(QFile::setPermissions(path, QFileDevice::Permissions()));
     QFile probe(path);
     if (probe.open(QIODevice::ReadOnly))
-        QSKIP("This user reads files whatever their permissions (root).");
+        QSKIP("This user reads files whatever their permissions (root; on Windows they only make a file read-only).");
 
     const PreparedPicture prepared = PictureLoader::Prepare(path, PlaySize());
 

@@ -3,6 +3,7 @@
 
 #include "support/MainWindowDriver.h"
 #include "support/ModalAnswerer.h"
+#include "support/WindowShape.h"
 #include "windows/frmAbout.h"
 
 #include <QApplication>
@@ -18,16 +19,6 @@
 namespace {
 
 const QRegion PictureBoxShape(18, 13, 349, 84);
-
-// The shape inside the client area; outside it, the shape must be the whole frame the platform reports.
-QRegion ClientShape(const frmAbout &about)
-{
-    const QRect client = about.rect();
-    const QRegion frame = QRegion(client.marginsAdded(about.windowHandle()->frameMargins())) - client;
-    if (about.mask() - client != frame)
-        return {};
-    return about.mask() & client;
-}
 
 } // namespace
 
@@ -103,15 +94,15 @@ void tst_frmAbout::shapeIsThePictureBox()
 {
     frmAbout first;
     first.show();
-    QCOMPARE(ClientShape(first), PictureBoxShape);
+    QCOMPARE(WindowShape::ClientShape(first), PictureBoxShape);
     first.ApplyWindowShape();
     first.ApplyWindowShape();
-    QCOMPARE(ClientShape(first), PictureBoxShape);
+    QCOMPARE(WindowShape::ClientShape(first), PictureBoxShape);
     first.close();
 
     frmAbout second;
     second.show();
-    QCOMPARE(ClientShape(second), PictureBoxShape);
+    QCOMPARE(WindowShape::ClientShape(second), PictureBoxShape);
 }
 
 // The shape is read from the controls as they are at activation: moved, added or hidden.
@@ -121,14 +112,14 @@ void tst_frmAbout::shapeFollowsTheLiveControls()
     auto *extra = new QWidget(&about);
     extra->setGeometry(2, 2, 10, 5);
     about.show();
-    QCOMPARE(ClientShape(about), PictureBoxShape + QRegion(2, 2, 10, 5));
+    QCOMPARE(WindowShape::ClientShape(about), PictureBoxShape + QRegion(2, 2, 10, 5));
 
     extra->hide();
     about.Picture1->move(20, 15);
     QEvent activation(QEvent::WindowActivate);
     QApplication::sendEvent(&about, &activation);
 
-    QCOMPARE(ClientShape(about), QRegion(20, 15, 349, 84));
+    QCOMPARE(WindowShape::ClientShape(about), QRegion(20, 15, 349, 84));
 }
 
 void tst_frmAbout::closesFromItsButtonAndKeys_data()

@@ -21,6 +21,8 @@ frmAbout::frmAbout(QWidget *parent)
     setWindowModality(Qt::ApplicationModal);
     // Where there are no window shapes, the bands are cut away by leaving them unpainted.
     setAttribute(Qt::WA_TranslucentBackground, WindowHints::SeeThroughWindows());
+    // Windows draws a thin dialog frame, which cannot be dragged to another size.
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(385, 110);
     WindowHints::CentreOnScreen(this);
     CreateControls();

@@ -49,7 +49,7 @@ int main(int argc, char *argv[])
                 && save(TitleArt::aboutPicture(), art + "about.jpg", 92)
                 && save(TitleArt::builtinPicture(2), art + "builtin@2x.jpg", 92)
                 && save(TitleArt::aboutPicture(2), art + "about@2x.jpg", 92);
-    for (int size : {16, 32, 48, 64, 128, 256})
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
         written = written && save(IconArt::appIcon(size), art + QStringLiteral("hicolor/%1.png").arg(size));
 
     const QList<QPair<QString, std::function<QImage()>>> samples = {

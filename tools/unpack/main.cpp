@@ -4,7 +4,7 @@
 // Decodes a committed picture at build time, so the program shows its very pixels at start-up
 // without loading a decoder. The output is the image's width and height as two 32-bit integers,
 // then its rows as QImage::Format_RGB32 (output named *.rgb32) or Format_ARGB32 (*.argb32), all
-// in the build machine's byte order: the program is always built where it runs.
+// in the build machine's byte order: the program is built on, or for, a machine of the same order.
 // Usage: tilora_unpack_picture <picture.jpg|png> <picture.rgb32|argb32>
 
 #include <QFileInfo>

@@ -1,0 +1,47 @@
+// SPDX-FileCopyrightText: 2026 Tilora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "library/FolderSearch.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <windows.h>
+
+namespace {
+
+constexpr DWORD Unlisted = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+
+// Windows matches "*.jpg" against a file's short 8.3 name as well, so "notes.jpgx" (short name
+// NOTES~1.JPG) would be found too: only names that the pattern itself matches are kept.
+bool MatchesLongName(const QString &wildcard, const QString &name)
+{
+    const QRegularExpression expression(QRegularExpression::wildcardToRegularExpression(wildcard),
+                                        QRegularExpression::CaseInsensitiveOption);
+    return expression.match(name).hasMatch();
+}
+
+} // namespace
+
+namespace FolderSearch {
+
+QStringList MatchingFiles(const QString &pattern)
+{
+    QStringList names;
+    const QString wildcard = QFileInfo(pattern).fileName();
+    const QString native = QDir::toNativeSeparators(pattern);
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileExW(reinterpret_cast<const wchar_t *>(native.utf16()), FindExInfoBasic, &found,
+                                           FindExSearchNameMatch, nullptr, 0);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        const QString name = QString::fromWCharArray(found.cFileName);
+        if (!(found.dwFileAttributes & Unlisted) && MatchesLongName(wildcard, name))
+            names.append(name);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return names;
+}
+
+} // namespace FolderSearch

@@ -1,0 +1,60 @@
+# SPDX-FileCopyrightText: 2026 Tilora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Sourced by the scripts that build and run the game for Windows (after windows-toolchain.sh): the
+# Windows build folder, and Wine standing in for Windows on a private X server with a window manager.
+
+# Debian 13's Wine 10; what the tests drive and judge the game with from outside; the installer's maker.
+WINE_PACKAGES=(wine wine64 xvfb openbox xdotool x11-utils imagemagick nsis zip unzip binutils-mingw-w64-x86-64)
+
+# Configures the Windows build once: Qt's own toolchain file brings the cross compiler and the build
+# machine's Qt tools; the tests run through Wine. Without debugging information: every program links
+# all of Qt, and the player gets the program as built.
+configure_windows_build() {
+    local build=$1; shift
+    configure_project . "$build" -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$MINGW_QT/lib/cmake/Qt6/qt.toolchain.cmake" \
+        -DCMAKE_PREFIX_PATH="$MINGW_JPEG" -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v wine)" "$@"
+}
+
+# A player needs tilora.exe and nothing beside it: every DLL it imports must be one of Windows' own, which
+# Wine provides each of as a built-in.
+check_only_system_dlls() {
+    local program=$1 dll status=0 builtins
+    builtins=$(dirname "$(find /usr/lib -path '*/wine/x86_64-windows/kernel32.dll' | head -n 1)")
+    [ -d "$builtins" ] || { echo "Wine's built-in DLLs not found" >&2; return 1; }
+    while read -r dll; do
+        if [ ! -f "$builtins/${dll,,}" ]; then
+            echo "$program imports $dll, which is not one of Windows' own DLLs" >&2
+            status=1
+        fi
+    done < <(x86_64-w64-mingw32-objdump -p "$program" | awk '/DLL Name:/ { print $3 }')
+    return "$status"
+}
+
+# Starts Xvfb with openbox and sets up a private Wine prefix for the build, made once and kept in it.
+start_windows_session() {
+    local build=$1 display_file
+    export WINEPREFIX=$PWD/$build/wine-prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    display_file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+    XVFB_PID=$!
+    while [ ! -s "$display_file" ]; do sleep 0.1; done
+    export DISPLAY=:$(cat "$display_file")
+    rm -f "$display_file"
+    openbox >/dev/null 2>&1 &
+    OPENBOX_PID=$!
+    if [ ! -f "$WINEPREFIX/.made" ]; then
+        local start=$SECONDS
+        rm -rf "$WINEPREFIX"
+        wineboot -i >/dev/null 2>&1
+        wineserver -w
+        touch "$WINEPREFIX/.made"
+        echo "Made the Wine prefix in $((SECONDS - start)) s"
+    fi
+}
+
+stop_windows_session() {
+    wineserver -k 2>/dev/null || true
+    kill "${OPENBOX_PID:-}" "${XVFB_PID:-}" 2>/dev/null || true
+    wait "${OPENBOX_PID:-}" "${XVFB_PID:-}" 2>/dev/null || true
+}
