@@ -53,21 +53,6 @@ bool FitsWhole(const QLabel *label, QRect box)
     return box.contains(label->geometry()) && label->width() >= label->sizeHint().width();
 }
 
-// The drags that put every piece in its place.
-QList<QPair<int, int>> DragsThatSolve(const MainWindowDriver &main)
-{
-    QList<int> shown = main.ShownPieces();
-    QList<QPair<int, int>> drags;
-    for (int cell = 0; cell < board::Cells; ++cell) {
-        const int source = int(shown.indexOf(cell));
-        if (source != cell) {
-            drags.append({source, cell});
-            shown.swapItemsAt(source, cell);
-        }
-    }
-    return drags;
-}
-
 // The glyph runs that draw the text in the font, falling back as Qt does.
 QList<QGlyphRun> GlyphRuns(const QString &text, const QFont &font)
 {
@@ -204,7 +189,7 @@ void tst_Translations::CollectGame(Collected &found)
 
     main.NewGame(ModalAnswerer::Pick(QStringLiteral("good.jpg")));
     main.Tick(game::GameFlow::PreviewTicks);
-    for (const auto &[from, to] : DragsThatSolve(main))
+    for (const auto &[from, to] : main.DragsThatSolve())
         main.Drag(from, to);
     result(QStringLiteral("win result"));
 }

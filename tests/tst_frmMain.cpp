@@ -46,23 +46,6 @@ bool LabelFitsAndIsCentred(const MainWindowDriver &main)
         && std::abs(label.center().y() - main.picplay()->rect().center().y()) <= 1;
 }
 
-// The drags that put every piece in its place, the last of them the one that completes the picture.
-QList<QPair<int, int>> DragsThatSolve(const MainWindowDriver &main)
-{
-    QList<int> shown = main.ShownPieces();
-    QList<QPair<int, int>> drags;
-    for (int cell = 0; cell < board::Cells; ++cell) {
-        const int source = int(shown.indexOf(cell));
-        if (source != cell) {
-            drags.append({source, cell});
-            shown.swapItemsAt(source, cell);
-        }
-    }
-    if (drags.isEmpty())
-        drags.append({0, 0});
-    return drags;
-}
-
 } // namespace
 
 class tst_frmMain : public QObject {
@@ -345,7 +328,7 @@ void tst_frmMain::newGameCancelledDuringThePreviewKeepsIt()
 void tst_frmMain::wholeGameToAWinInTheLastSecond()
 {
     StartPlaying(50);
-    const QList<QPair<int, int>> drags = DragsThatSolve(*main);
+    const QList<QPair<int, int>> drags = main->DragsThatSolve();
     for (qsizetype i = 0; i + 1 < drags.size(); ++i)
         main->Drag(drags[i].first, drags[i].second);
     // Ticks 51 to 2540 use up 249 of the 250 seconds; tick 2550 would end the game.

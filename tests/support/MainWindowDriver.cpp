@@ -51,6 +51,22 @@ QList<int> MainWindowDriver::ShownPieces() const
     return shown;
 }
 
+QList<QPair<int, int>> MainWindowDriver::DragsThatSolve() const
+{
+    QList<int> shown = ShownPieces();
+    QList<QPair<int, int>> drags;
+    for (int cell = 0; cell < board::Cells; ++cell) {
+        const int source = int(shown.indexOf(cell));
+        if (source != cell) {
+            drags.append({source, cell});
+            shown.swapItemsAt(source, cell);
+        }
+    }
+    if (drags.isEmpty())
+        drags.append({0, 0});
+    return drags;
+}
+
 // The window draws from the same source with the same clock, so a copy of the source deals alike.
 std::array<int, board::Cells> MainWindowDriver::NextScramble() const
 {

@@ -40,6 +40,8 @@ public:
     void Drag(int from, int to);
     // The piece each cell shows, told by comparing its image with the prepared picture; -1 for none.
     QList<int> ShownPieces() const;
+    // The drags that put every piece in its place, the last of them the one that completes the picture.
+    QList<QPair<int, int>> DragsThatSolve() const;
     // The board the next game will deal.
     std::array<int, board::Cells> NextScramble() const;
 
