@@ -39,9 +39,9 @@ bool Translations::Install(const QLocale &wanted)
 
 QStringList Translations::Available()
 {
-    QStringList languages;
-    const QStringList files = QDir(Folder).entryList({ProgramFile + QLatin1String("_*.qm")}, QDir::Files, QDir::Name);
-    for (const QString &file : files)
-        languages.append(QFileInfo(file).completeBaseName().mid(ProgramFile.size() + 1));
+    // Named in place: growing a list would import an unfortified memmove into the hardened program.
+    QStringList languages = QDir(Folder).entryList({ProgramFile + QLatin1String("_*.qm")}, QDir::Files, QDir::Name);
+    for (QString &file : languages)
+        file = QFileInfo(file).completeBaseName().mid(ProgramFile.size() + 1);
     return languages;
 }
