@@ -98,7 +98,7 @@ build_mingw_qt() {
         -DBUILD_SHARED_LIBS=OFF -DFEATURE_static_runtime=ON -DQT_UNITY_BUILD=ON \
         -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF -DQT_GENERATE_SBOM=OFF \
         -DFEATURE_tabletevent=OFF -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_printsupport=OFF \
-        -DFEATURE_xml=OFF -DFEATURE_concurrent=OFF -DFEATURE_dbus=OFF -DFEATURE_opengl=OFF \
+        -DFEATURE_xml=OFF -DFEATURE_concurrent=OFF -DFEATURE_dbus=OFF -DINPUT_opengl=no -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF \
         -DFEATURE_jpeg=ON -DFEATURE_system_jpeg=ON -DFEATURE_gif=OFF -DFEATURE_ico=OFF
     cmake --build "$work/build" --parallel "$(nproc)"
     cmake --install "$work/build"
