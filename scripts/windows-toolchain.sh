@@ -6,6 +6,11 @@
 
 WINDOWS_BUILD_PACKAGES=(g++-mingw-w64-x86-64-posix cmake ninja-build pkg-config g++ qt6-base-dev qt6-base-dev-tools
                         dpkg-dev nasm patch)
+# The translations are compiled, and Qt's own texts taken, from this machine's Qt; the end-to-end
+# suite that drives tilora.exe is a program of this machine's.
+WINDOWS_BUILD_PACKAGES+=(qt6-l10n-tools qt6-translations-l10n libxcb1-dev)
+# The downloads take their dates from the last commit.
+WINDOWS_BUILD_PACKAGES+=(git)
 MINGW_CACHE=${TILORA_ROOTS:-/var/cache/tilora}/mingw64
 MINGW_TRIPLE=x86_64-w64-mingw32
 
@@ -86,7 +91,7 @@ build_mingw_libjpeg() {
 }
 
 # Qt's base, static, with only what the game uses: Core, Gui, Widgets, Test, the Windows platform and
-# its style, and the JPEG reader. Debian's host tools (moc, rcc, uic) build it; tablets are left out
+# its style, and the JPEG and GIF readers (a GIF named .jpg plays, as on Linux). Debian's host tools (moc, rcc, uic) build it; tablets are left out
 # because Debian's source drops the Wintab header the Windows platform needs for them.
 build_mingw_qt() {
     local version=$1 prefix=$2 jpeg=$3 work source
@@ -99,7 +104,7 @@ build_mingw_qt() {
         -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF -DQT_GENERATE_SBOM=OFF \
         -DFEATURE_tabletevent=OFF -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_printsupport=OFF \
         -DFEATURE_xml=OFF -DFEATURE_concurrent=OFF -DFEATURE_dbus=OFF -DINPUT_opengl=no -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF \
-        -DFEATURE_jpeg=ON -DFEATURE_system_jpeg=ON -DFEATURE_gif=OFF -DFEATURE_ico=OFF
+        -DFEATURE_jpeg=ON -DFEATURE_system_jpeg=ON -DFEATURE_gif=ON -DFEATURE_ico=OFF
     cmake --build "$work/build" --parallel "$(nproc)"
     cmake --install "$work/build"
     rm -rf "$work"
@@ -107,7 +112,7 @@ build_mingw_qt() {
 
 # Installs the cross compiler and builds what is not built yet; sets MINGW_QT and MINGW_JPEG to their folders.
 ensure_windows_toolchain() {
-    local qt_version jpeg_version start
+    local qt_version jpeg_version recipe start
     ensure_packages "${WINDOWS_BUILD_PACKAGES[@]}"
     enable_debian_sources
     # The same Qt as the host tools, and the libjpeg-turbo Debian's Qt itself is built against.
@@ -115,7 +120,9 @@ ensure_windows_toolchain() {
     jpeg_version=$(dpkg-query -W -f='${source:Version}' libjpeg62-turbo)
     # Named without the epoch, as Debian names source files: a colon would end a search path.
     MINGW_JPEG=$MINGW_CACHE/libjpeg-turbo-${jpeg_version#*:}
-    MINGW_QT=$MINGW_CACHE/qt6-base-${qt_version#*:}-jpeg-${jpeg_version#*:}
+    # The recipe is part of the name too: a Qt configured otherwise is built afresh.
+    recipe=$(declare -f build_mingw_qt | sha256sum | cut -c1-12)
+    MINGW_QT=$MINGW_CACHE/qt6-base-${qt_version#*:}-jpeg-${jpeg_version#*:}-$recipe
     as_root mkdir -p "$MINGW_CACHE"
     write_mingw_toolchain "$MINGW_CACHE/toolchain.cmake"
     # A folder counts only once its build has finished: an interrupted one is built again from scratch.
@@ -131,6 +138,7 @@ ensure_windows_toolchain() {
         rm -rf "$MINGW_QT"
         build_mingw_qt "$qt_version" "$MINGW_QT" "$MINGW_JPEG"
         touch "$MINGW_QT/.built"
+        find "$MINGW_CACHE" -maxdepth 1 -name 'qt6-base-*' ! -path "$MINGW_QT" -exec rm -rf {} +
         echo "Built Qt $qt_version for Windows in $((SECONDS - start)) s"
     fi
 }
