@@ -14,11 +14,10 @@ constexpr DWORD Unlisted = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FI
 
 // Windows matches "*.jpg" against a file's short 8.3 name as well, so "notes.jpgx" (short name
 // NOTES~1.JPG) would be found too: only names that the pattern itself matches are kept.
-bool MatchesLongName(const QString &wildcard, const QString &name)
+QRegularExpression LongNames(const QString &wildcard)
 {
-    const QRegularExpression expression(QRegularExpression::wildcardToRegularExpression(wildcard),
-                                        QRegularExpression::CaseInsensitiveOption);
-    return expression.match(name).hasMatch();
+    return QRegularExpression(QRegularExpression::wildcardToRegularExpression(wildcard),
+                              QRegularExpression::CaseInsensitiveOption);
 }
 
 } // namespace
@@ -28,7 +27,7 @@ namespace FolderSearch {
 QStringList MatchingFiles(const QString &pattern)
 {
     QStringList names;
-    const QString wildcard = QFileInfo(pattern).fileName();
+    const QRegularExpression longNames = LongNames(QFileInfo(pattern).fileName());
     const QString native = QDir::toNativeSeparators(pattern);
     WIN32_FIND_DATAW found{};
     const HANDLE search = FindFirstFileExW(reinterpret_cast<const wchar_t *>(native.utf16()), FindExInfoBasic, &found,
@@ -37,7 +36,7 @@ QStringList MatchingFiles(const QString &pattern)
         return names;
     do {
         const QString name = QString::fromWCharArray(found.cFileName);
-        if (!(found.dwFileAttributes & Unlisted) && MatchesLongName(wildcard, name))
+        if (!(found.dwFileAttributes & Unlisted) && longNames.match(name).hasMatch())
             names.append(name);
     } while (FindNextFileW(search, &found));
     FindClose(search);

@@ -361,9 +361,9 @@ void tst_PictureLoader::refusesBadFiles()
 void tst_PictureLoader::refusesUnreadableFile()
 {
     const QString path = Write(QStringLiteral("locked.jpg"), Encode(Quadrants(QSize(64, 48))));
-    QVERIFY(QFile::setPermissions(path, QFileDevice::Permissions()));
+    const bool locked = QFile::setPermissions(path, QFileDevice::Permissions());
     QFile probe(path);
-    if (probe.open(QIODevice::ReadOnly))
+    if (!locked || probe.open(QIODevice::ReadOnly))
         QSKIP("This user reads files whatever their permissions (root; on Windows they only make a file read-only).");
 
     const PreparedPicture prepared = PictureLoader::Prepare(path, PlaySize());

@@ -47,7 +47,7 @@ void tst_frmAbout::layoutPlacesEveryControl()
     QCOMPARE(about.parentWidget(), nullptr);
     QCOMPARE(about.windowModality(), Qt::ApplicationModal);
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-    QVERIFY((about.geometry().center() - available.center()).manhattanLength() <= 2);
+    QVERIFY((about.frameGeometry().center() - available.center()).manhattanLength() <= 2);
 
     QCOMPARE(about.Picture1->parentWidget(), &about);
     QCOMPARE(about.Picture1->geometry(), QRect(18, 13, 349, 84));

@@ -173,7 +173,8 @@ void tst_frmMain::layoutPlacesEveryControl()
 
 void tst_frmMain::startUpIsIdle()
 {
-    QCOMPARE(ImageFolder, JoinPath(QCoreApplication::applicationDirPath(), QStringLiteral("images")));
+    QCOMPARE(ImageFolder,
+             JoinPath(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()), QStringLiteral("images")));
     QVERIFY(main->picplay()->isVisible());
     QCOMPARE(main->picplay()->Picture(),
              Artwork::ScreenPicture(QStringLiteral(":/art/builtin.rgb32"), main->Window().devicePixelRatio()));

@@ -153,8 +153,10 @@ void tst_frmSelectImage::listsInFileManagerOrder_data()
 {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QStringList>("order");
-    const QStringList german{"_d.jpg", "9.jpg", "10.jpg", "ant.jpg", "Äpfel.jpg", "apple.jpg", "B.jpg", "b.jpg",
-                             "Banana.jpg", "photo2.jpg", "photo10.jpg", "sunset-hills.jpg", "Zebra.jpg"};
+    QStringList german{"_d.jpg", "9.jpg", "10.jpg", "ant.jpg", "Äpfel.jpg", "apple.jpg", "B.jpg", "b.jpg",
+                       "Banana.jpg", "photo2.jpg", "photo10.jpg", "sunset-hills.jpg", "Zebra.jpg"};
+    if (UnlistedFiles::NamesIgnoreCase())
+        german.removeOne("b.jpg");
     QStringList swedish = german;
     swedish.move(swedish.indexOf("Äpfel.jpg"), swedish.size() - 1);
     QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany) << german;
@@ -197,9 +199,10 @@ void tst_frmSelectImage::missingOrEmptyFolderGivesEmptyList()
 // and bidirectional overrides show as symbols, so no name looks like another.
 void tst_frmSelectImage::unusualNamesSurviveTheList()
 {
-    const QStringList names{"line\nbreak.jpg", "with space.jpg", "Größe.jpg", QStringLiteral("del\u007f.jpg"),
-                            QStringLiteral("next\u0085line.jpg"), QStringLiteral("gpj.\u202eevil.jpg"),
-                            QStringLiteral("iso\u2067late.jpg")};
+    QStringList names{"line\nbreak.jpg", "with space.jpg", "Größe.jpg", QStringLiteral("del\u007f.jpg"),
+                      QStringLiteral("next\u0085line.jpg"), QStringLiteral("gpj.\u202eevil.jpg"),
+                      QStringLiteral("iso\u2067late.jpg")};
+    names.removeIf([](const QString &name) { return !UnlistedFiles::NameAllowed(name); });
     for (const QString &name : names)
         WriteJpeg(name, Qt::red);
 
@@ -214,8 +217,9 @@ void tst_frmSelectImage::unusualNamesSurviveTheList()
         const QString shown = dialog.List1->item(row)->text();
         QVERIFY2(std::none_of(shown.begin(), shown.end(), Misleads), qPrintable(shown));
     }
-    const int newline = int(Entries(dialog).indexOf("line\nbreak.jpg"));
-    QVERIFY(SelectAndWait(dialog, newline));
+    // The most awkward name the platform allows.
+    const int awkward = int(Entries(dialog).indexOf(names.first()));
+    QVERIFY(SelectAndWait(dialog, awkward));
     QVERIFY(!Preview(dialog).isNull());
 }
 
@@ -249,7 +253,7 @@ void tst_frmSelectImage::layoutPlacesEveryControl()
     QCOMPARE(dialog.parentWidget(), nullptr);
     QCOMPARE(dialog.windowModality(), Qt::ApplicationModal);
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-    QVERIFY((dialog.geometry().center() - available.center()).manhattanLength() <= 2);
+    QVERIFY((dialog.frameGeometry().center() - available.center()).manhattanLength() <= 2);
 
     QCOMPARE(dialog.cmdOK->geometry(), QRect(146, 6, 109, 37));
     QCOMPARE(dialog.cmdCancel->geometry(), QRect(146, 48, 109, 37));

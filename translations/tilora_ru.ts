@@ -62,7 +62,7 @@
     </message>
     <message>
         <source>Congratulation, You Win!</source>
-        <translation>Поздравляем, вы выиграли!</translation>
+        <translation>Поздравляем с победой!</translation>
     </message>
     <message>
         <source>Sorry, You Fail!</source>

@@ -30,4 +30,14 @@ bool MakeLink(const QString &target, const QString &link)
     return QFile::link(QFileInfo(target).fileName(), link);
 }
 
+bool NameAllowed(const QString &)
+{
+    return true;
+}
+
+bool NamesIgnoreCase()
+{
+    return false;
+}
+
 } // namespace UnlistedFiles

@@ -16,6 +16,12 @@ namespace UnlistedFiles {
 // and "notes.jpgx", whose short name ends in .JPG.
 QStringList Make(const QString &folder, const QByteArray &jpeg);
 
+// Whether the platform allows a file of this name: Windows takes no control characters and none of <>:"/\|?*.
+bool NameAllowed(const QString &name);
+
+// Whether the platform's file names are told apart without regard to case ("B.jpg" is "b.jpg"), as on Windows.
+bool NamesIgnoreCase();
+
 // Makes the link, in the target's folder, to the target, where any user may make links (not on Windows);
 // tells whether it did.
 bool MakeLink(const QString &target, const QString &link);

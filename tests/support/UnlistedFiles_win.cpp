@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 #include <windows.h>
 
 namespace {
@@ -43,6 +44,18 @@ QStringList Make(const QString &folder, const QByteArray &jpeg)
 bool MakeLink(const QString &, const QString &)
 {
     return false;
+}
+
+bool NameAllowed(const QString &name)
+{
+    return std::none_of(name.cbegin(), name.cend(), [](QChar c) {
+        return c.unicode() < 0x20 || QStringView(u"<>:\"/\\|?*").contains(c);
+    });
+}
+
+bool NamesIgnoreCase()
+{
+    return true;
 }
 
 } // namespace UnlistedFiles
