@@ -106,6 +106,20 @@ int Desktop::Depth(const QString &title) const
     return ids.isEmpty() ? 0 : InfoValue(Run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), ids.first()}), "Depth");
 }
 
+QStringList Desktop::Atoms(const QString &title, const QString &property) const
+{
+    const QStringList ids = Ids(title);
+    if (ids.isEmpty())
+        return {};
+    const QByteArray value = Run(QStringLiteral("xprop"), {QStringLiteral("-id"), ids.first(), property});
+    if (!value.contains('='))
+        return {};
+    QStringList atoms;
+    for (const QByteArray &atom : value.mid(value.indexOf('=') + 1).split(','))
+        atoms += QString::fromLatin1(atom.trimmed());
+    return atoms;
+}
+
 bool Desktop::PointerOver(QPoint at, const QString &title) const
 {
     const QStringList ids = Ids(title);
@@ -203,6 +217,13 @@ void Desktop::Drag(QPoint from, QPoint to) const
     Xdotool(Parked({QStringLiteral("mousemove"), Coordinate(from.x()), Coordinate(from.y()), QStringLiteral("mousedown"),
                     QStringLiteral("1"), QStringLiteral("mousemove"), Coordinate(to.x()), Coordinate(to.y()),
                     QStringLiteral("mouseup"), QStringLiteral("1")}));
+}
+
+void Desktop::Activate(const QString &title) const
+{
+    const QStringList ids = Ids(title);
+    if (!ids.isEmpty())
+        Xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), ids.first()});
 }
 
 void Desktop::Key(const QString &name) const

@@ -29,6 +29,8 @@ public:
     QMargins Frame(const QString &title) const;
     // The colour depth of the window with this title: 32 for one that can be translucent.
     int Depth(const QString &title) const;
+    // The atoms a property of the window with this title lists, by name; none without the property.
+    QStringList Atoms(const QString &title, const QString &property) const;
     // Moves the pointer there and tells whether it is over the window with this title or its frame,
     // where a click there would go.
     bool PointerOver(QPoint at, const QString &title) const;
@@ -43,6 +45,8 @@ public:
     // Presses the left button at from, moves to to and releases it there.
     void Drag(QPoint from, QPoint to) const;
     void Key(const QString &name) const;
+    // Asks the window manager to activate the window with this title, as a taskbar does.
+    void Activate(const QString &title) const;
 
 private:
     QByteArray Run(const QString &program, const QStringList &arguments) const;
