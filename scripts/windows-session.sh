@@ -23,17 +23,24 @@ ensure_test_locales() {
 # machine's Qt tools; the tests run through Wine (tests/wine/qt-test.sh). Without debugging information: every program links
 # all of Qt, and the player gets the program as built.
 configure_windows_build() {
-    local build=$1; shift
-    configure_project . "$build" -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$MINGW_QT/lib/cmake/Qt6/qt.toolchain.cmake" \
+    local build=$1 toolchain=$MINGW_QT/lib/cmake/Qt6/qt.toolchain.cmake; shift
+    # A tree configured against another Qt build is configured afresh: CMake reads the toolchain once.
+    if [ -f "$build/CMakeCache.txt" ] && ! grep -q "^CMAKE_TOOLCHAIN_FILE:[A-Z]*=$toolchain\$" "$build/CMakeCache.txt"; then
+        rm -rf "$build/CMakeCache.txt" "$build/CMakeFiles"
+    fi
+    configure_project . "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
         -DCMAKE_PREFIX_PATH="$MINGW_JPEG" -DCMAKE_CROSSCOMPILING_EMULATOR="$PWD/tests/wine/qt-test.sh" \
         -DTILORA_QT_TRANSLATIONS_DIR=/usr/share/qt6/translations "$@"
 }
 
 # A player needs tilora.exe and nothing beside it: every DLL it imports must be one of Windows' own, which
-# Wine provides each of as a built-in.
-check_only_system_dlls() {
+# Wine provides each of as a built-in. It is a GUI program, which opens no console window.
+check_windows_program() {
     local program=$1 dll status=0 builtins
+    if ! x86_64-w64-mingw32-objdump -p "$program" | grep -q '^Subsystem.*(Windows GUI)'; then
+        echo "$program is not a Windows GUI program" >&2
+        status=1
+    fi
     builtins=$(dirname "$(find /usr/lib -path '*/wine/x86_64-windows/kernel32.dll' | head -n 1)")
     [ -d "$builtins" ] || { echo "Wine's built-in DLLs not found" >&2; return 1; }
     while read -r dll; do
