@@ -37,7 +37,7 @@ configure_windows_build() {
 # Wine provides each of as a built-in. It is a GUI program, which opens no console window.
 check_windows_program() {
     local program=$1 dll status=0 builtins
-    if ! x86_64-w64-mingw32-objdump -p "$program" | grep -q '^Subsystem.*(Windows GUI)'; then
+    if ! x86_64-w64-mingw32-objdump -p "$program" | grep '^Subsystem.*(Windows GUI)' >/dev/null; then
         echo "$program is not a Windows GUI program" >&2
         status=1
     fi
