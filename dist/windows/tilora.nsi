@@ -5,7 +5,8 @@
 # add pictures to its images folder; /S installs silently and /D= picks the folder.
 # Defined by the script: VERSION, STAGE (the staged Tilora folder), ICON, OUTFILE, SIZE_KB, and the
 # files listing the sample pictures to install and remove: PICTURES_INSTALL, PICTURES_UNINSTALL.
-Unicode true
+# A 64-bit installer for the 64-bit program: it runs where the program runs, with no 32-bit layer needed.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 ManifestDPIAware true

@@ -19,7 +19,8 @@ settle() { timeout 120 wineserver -w; }
 shortcut() { echo "$(winepath -u "$(wine cmd /c 'echo %APPDATA%' 2>/dev/null | tr -d '\r')")/Microsoft/Windows/Start Menu/Programs/Tilora.lnk"; }
 registered() { wine reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | awk -v name="$1" '$1 == name { $1 = $2 = ""; print substr($0, 3) }'; }
 
-wine "$setup" /S "/D=$(winepath -w "$target")"
+# As typed at a Windows prompt: NSIS reads /D= to the end of the line, unquoted, spaces and all.
+(cd "$(dirname "$setup")" && wine cmd /c "$(basename "$setup") /S /D=$(winepath -w "$target")")
 settle
 for file in tilora.exe uninstall.exe LICENSE.txt README.txt; do
     [ -f "$target/$file" ] || fail "$file not installed"
