@@ -8,8 +8,10 @@
 set -euo pipefail
 source_dir=$1 first=$2 second=$3
 for build in "$first" "$second"; do
-    if ! "$source_dir/scripts/package-windows" "$build" >"$build.log" 2>&1; then
-        tail -n 40 "$build.log" >&2
+    # The log stays inside the build folder: beside it would be in the source tree.
+    mkdir -p "$build"
+    if ! "$source_dir/scripts/package-windows" "$build" >"$build/package-windows.log" 2>&1; then
+        tail -n 40 "$build/package-windows.log" >&2
         echo "scripts/package-windows failed in $build" >&2
         exit 1
     fi
