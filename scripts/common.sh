@@ -26,10 +26,11 @@ ensure_packages() {
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     echo "Installing: ${missing[*]}"
-    as_root apt-get update -qq
+    # Several builds may install at once (a root's Windows and web legs): each waits for the others' dpkg.
+    as_root apt-get -o DPkg::Lock::Timeout=900 update -qq
     # Recommendations would bring hundreds of packages (PyQt, VLC, KDE's crash handler) that nothing
     # here uses: whatever a tool needs beyond its own dependencies is named where it is installed.
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=900 install -y -qq --no-install-recommends "${missing[@]}"
 }
 
 # Configures once, then builds incrementally into the given folder.
