@@ -19,14 +19,14 @@ namespace {
 
 // An image the build decoded (see desktop/CMakeLists.txt): its width and height as two 32-bit
 // integers, then its rows in the given format, all in this machine's byte order. Null where the
-// resource is missing or holds another number of bytes.
+// resource is missing or holds another number of bytes. Stored uncompressed, it is read in place.
 QImage ReadUnpacked(const QString &resource, QImage::Format format)
 {
-    const QResource unpacked(resource);
+    const QByteArray unpacked = QResource(resource).uncompressedData();
     constexpr qint64 header = 2 * sizeof(std::int32_t);
-    if (unpacked.compressionAlgorithm() != QResource::NoCompression || unpacked.size() < header)
+    if (unpacked.size() < header)
         return {};
-    const uchar *data = unpacked.data();
+    const auto *data = reinterpret_cast<const uchar *>(unpacked.constData());
     const int width = qFromUnaligned<std::int32_t>(data);
     const int height = qFromUnaligned<std::int32_t>(data + sizeof(std::int32_t));
     const QImage view(data + header, width, height, format);

@@ -13,6 +13,7 @@
 class Translations {
 public:
     explicit Translations(const QLocale &system = QLocale::system());
+    ~Translations();
     Translations(const Translations &) = delete;
     Translations &operator=(const Translations &) = delete;
 
@@ -20,9 +21,12 @@ public:
     QString Language() const { return language; }
     // Every language compiled in besides English.
     static QStringList Available();
+    // The language of the texts the program shows now, as Language() names it; empty for English.
+    static QString Shown();
 
 private:
     bool Install(const QLocale &wanted);
+    static QLocale Neighbour(const QLocale &wanted);
 
     QTranslator program;
     QTranslator qt;

@@ -118,6 +118,7 @@ void tst_Artwork::resourcesLoadAtTheirSizes_data()
     QTest::newRow("window icon") << ":/art/tilora.png" << QSize(32, 32);
     QTest::newRow("about icon") << ":/art/about.png" << QSize(32, 32);
     QTest::newRow("exit icon") << ":/art/exit.png" << QSize(32, 32);
+    QTest::newRow("exit icon without letters") << ":/art/leave.png" << QSize(32, 32);
     QTest::newRow("drag pointer") << ":/art/drag32.png" << QSize(32, 32);
     QTest::newRow("small drag pointer") << ":/art/drag16.png" << QSize(16, 16);
     QTest::newRow("tick") << ":/art/tick.png" << QSize(32, 32);
@@ -176,7 +177,7 @@ void tst_Artwork::unpackedFacesMatchTheirPngs()
     const auto drawn = [](const QIcon &icon) {
         return icon.pixmap(QSize(32, 32)).toImage().convertToFormat(QImage::Format_ARGB32);
     };
-    for (const char *name : {"about", "exit"}) {
+    for (const char *name : {"about", "exit", "leave"}) {
         const QImage unpacked = drawn(Artwork::ButtonFace(QStringLiteral(":/art/%1.argb32").arg(name)));
         QCOMPARE(unpacked.size(), QSize(32, 32));
         QVERIFY2(unpacked == drawn(Artwork::ButtonFace(QStringLiteral(":/art/%1.png").arg(name))), name);
@@ -205,6 +206,7 @@ void tst_Artwork::buttonIconsHaveTransparentCorners_data()
     QTest::addColumn<QString>("path");
     QTest::newRow("about icon") << ":/art/about.png";
     QTest::newRow("exit icon") << ":/art/exit.png";
+    QTest::newRow("exit icon without letters") << ":/art/leave.png";
     QTest::newRow("drag pointer") << ":/art/drag32.png";
     QTest::newRow("small drag pointer") << ":/art/drag16.png";
 }
@@ -231,6 +233,7 @@ void tst_Artwork::commandIconsKeepToSixteenColours_data()
     QTest::newRow("new game and window icon") << ":/art/tilora.png";
     QTest::newRow("about icon") << ":/art/about.png";
     QTest::newRow("exit icon") << ":/art/exit.png";
+    QTest::newRow("exit icon without letters") << ":/art/leave.png";
     QTest::newRow("drag pointer") << ":/art/drag32.png";
     QTest::newRow("small drag pointer") << ":/art/drag16.png";
 }

@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Tilora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "desktop/Artwork.h"
+#include "desktop/TitleWords.h"
 #include "desktop/Translations.h"
 #include "library/PictureLoader.h"
 #include "library/basFunctions.h"
@@ -53,6 +55,48 @@ bool FitsWhole(const QLabel *label, QRect box)
     return box.contains(label->geometry()) && label->width() >= label->sizeHint().width();
 }
 
+// A picture with words drawn over its art, and where they may go: the start picture's band below
+// the name, and the About picture right of its grid, inside the window's frame.
+struct Lettered {
+    const char *name;
+    QImage (*draw)(qreal ratio);
+    const char *art;
+    QRect room;
+};
+const Lettered LetteredPictures[] = {
+    {"start picture", TitleWords::StartPicture, ":/art/builtin.rgb32", QRect(8, 134, 304, 36)},
+    {"About picture", TitleWords::AboutPicture, ":/art/about.jpg", QRect(82, 42, 263, 38)},
+};
+
+QString Place(const Lettered &picture, qreal ratio)
+{
+    return QStringLiteral("%1 at %2x").arg(QLatin1String(picture.name)).arg(ratio);
+}
+
+// The committed band the start picture's words come from.
+QImage StartBand(const QString &language, qreal ratio)
+{
+    return QImage(QStringLiteral(SOURCE_ART "/words/start_%1%2.png").arg(language, ratio > 1 ? QStringLiteral("@2x") : QString()));
+}
+
+QImage Face(const QPushButton *button)
+{
+    return button->icon().pixmap(32).toImage();
+}
+
+// The smallest rectangle holding every pixel that differs between two pictures of one size.
+QRect Differences(const QImage &a, const QImage &b)
+{
+    QRect found;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (a.pixel(x, y) != b.pixel(x, y))
+                found |= QRect(x, y, 1, 1);
+        }
+    }
+    return found;
+}
+
 // The glyph runs that draw the text in the font, falling back as Qt does.
 QList<QGlyphRun> GlyphRuns(const QString &text, const QFont &font)
 {
@@ -85,6 +129,10 @@ private slots:
     // Every character is drawn by a font that has it: no text shows as empty boxes.
     void textsHaveTheirFonts_data() { LanguageRows(); }
     void textsHaveTheirFonts();
+    // The start and About pictures letter their words in the language, within their room at both
+    // pixel ratios; the Exit face spells no English word; the About caption is the desktops' own.
+    void picturesSpeakTheLanguage_data() { LanguageRows(); }
+    void picturesSpeakTheLanguage();
     // The translations leave with the object that installed them.
     void uninstallsWhenDestroyed();
 
@@ -101,6 +149,8 @@ private:
 
     QTemporaryDir folder;
     Collected english;
+    std::map<QString, QImage> englishPictures;
+    QImage englishExitFace;
     std::map<QString, Collected> languages;
 };
 
@@ -118,6 +168,12 @@ void tst_Translations::initTestCase()
     Write(QStringLiteral("broken.jpg"), PictureSamples::RandomBytes(4000));
     english = Collect();
     QVERIFY(english.texts.size() >= 30);
+    for (const qreal ratio : {1.0, 2.0}) {
+        QCOMPARE(StartBand(QStringLiteral("en"), ratio).text(QStringLiteral("Words")), TitleWords::StartWords());
+        for (const Lettered &picture : LetteredPictures)
+            englishPictures[Place(picture, ratio)] = picture.draw(ratio);
+    }
+    englishExitFace = Face(MainWindowDriver().cmdExit());
 }
 
 QString tst_Translations::Write(const QString &name, const QByteArray &content) const
@@ -166,6 +222,8 @@ void tst_Translations::CollectMainWindow(Collected &found)
     texts[QStringLiteral("cell name")] = {QAccessible::queryAccessibleInterface(main.PicArr(47))->text(QAccessible::Name),
                                           main.PicArr(47)->font()};
     texts[QStringLiteral("initial result")] = {main.lblGameResult()->text(), main.lblGameResult()->font()};
+    const QString drawn = TitleWords::tr("A picture tile puzzle") + QLatin1Char(' ') + TitleWords::tr("Version %1");
+    texts[QStringLiteral("words in the pictures")] = {drawn, QFont(QStringLiteral("DejaVu Sans"))};
 }
 
 // A bad picture's warning, then a game lost and a game won, each result measured where it shows.
@@ -269,7 +327,8 @@ void tst_Translations::picksTheSystemsLanguage_data()
     QTest::newRow("Japanese") << "ja_JP" << "ja";
     QTest::newRow("Simplified Chinese") << "zh_CN" << "zh_CN";
     QTest::newRow("Traditional Chinese, not spoken") << "zh_TW" << "";
-    QTest::newRow("Portuguese of Portugal, not spoken") << "pt_PT" << "";
+    QTest::newRow("Portuguese of Portugal, as Brazil's") << "pt_PT" << "pt_BR";
+    QTest::newRow("Portuguese of Angola, as Brazil's") << "pt_AO" << "pt_BR";
     QTest::newRow("English") << "en_GB" << "";
     QTest::newRow("C") << "C" << "";
     QTest::newRow("Korean, not spoken") << "ko_KR" << "";
@@ -281,6 +340,7 @@ void tst_Translations::picksTheSystemsLanguage()
     QFETCH(QString, language);
     const Translations translations{QLocale(system)};
     QCOMPARE(translations.Language(), language);
+    QCOMPARE(Translations::Shown(), language);
     // A spoken language installs Qt's texts too; any other leaves the program as it was.
     const QString cancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
     QCOMPARE(cancel != QLatin1String("Cancel"), !language.isEmpty());
@@ -325,6 +385,30 @@ void tst_Translations::textsHaveTheirFonts()
         for (const QGlyphRun &run : GlyphRuns(shown.text, shown.font))
             QVERIFY2(!run.glyphIndexes().contains(0), qPrintable(QStringLiteral("%1: %2").arg(place, shown.text)));
     }
+}
+
+void tst_Translations::picturesSpeakTheLanguage()
+{
+    QFETCH(QString, language);
+    const Translations translations{QLocale(language)};
+    for (const qreal ratio : {1.0, 2.0}) {
+        // The start picture's words were lettered ahead from the translation as it stands now.
+        QCOMPARE(StartBand(language, ratio).text(QStringLiteral("Words")), TitleWords::StartWords());
+        for (const Lettered &picture : LetteredPictures) {
+            const QString place = Place(picture, ratio);
+            const QImage shown = picture.draw(ratio);
+            const QRect changed = Differences(shown, englishPictures.at(place));
+            const QRect words = Differences(shown, Artwork::ScreenPicture(QLatin1String(picture.art), ratio));
+            const QRect room(picture.room.topLeft() * ratio, picture.room.size() * ratio);
+            QVERIFY2(!changed.isEmpty(), qPrintable(place + QStringLiteral(" shows the English words")));
+            QVERIFY2(room.contains(words), qPrintable(QStringLiteral("%1: words at %2,%3 %4×%5").arg(place)
+                                                          .arg(words.x()).arg(words.y()).arg(words.width()).arg(words.height())));
+        }
+    }
+
+    QVERIFY(Face(MainWindowDriver().cmdExit()) != englishExitFace);
+    const QString caption = frmAbout().windowTitle();
+    QVERIFY2(caption.contains(QLatin1String("Tilora")) && !caption.contains(QLatin1String("...")), qPrintable(caption));
 }
 
 void tst_Translations::uninstallsWhenDestroyed()

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tilora developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "desktop/Artwork.h"
+#include "desktop/TitleWords.h"
 #include "library/PictureLoader.h"
 #include "library/basFunctions.h"
 #include "library/frmSelectImage.h"
@@ -177,7 +177,7 @@ void tst_frmMain::startUpIsIdle()
              JoinPath(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()), QStringLiteral("images")));
     QVERIFY(main->picplay()->isVisible());
     QCOMPARE(main->picplay()->Picture(),
-             Artwork::ScreenPicture(QStringLiteral(":/art/builtin.rgb32"), main->Window().devicePixelRatio()));
+             TitleWords::StartPicture(main->Window().devicePixelRatio()));
     QCOMPARE(main->picplay()->Picture().size(), QSize(320, 240));
     for (int i = 0; i < board::Cells; ++i)
         QVERIFY(!main->PicArr(i)->isVisible());

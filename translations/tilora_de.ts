@@ -32,10 +32,21 @@
     </message>
 </context>
 <context>
+    <name>TitleWords</name>
+    <message>
+        <source>A picture tile puzzle</source>
+        <translation>Ein Bilderpuzzle</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About ...</source>
-        <translation>Über ...</translation>
+        <translation>Über Tilora</translation>
     </message>
     <message>
         <source>About Tilora</source>
@@ -43,7 +54,7 @@
     </message>
     <message>
         <source>Tilora, a picture tile puzzle. Version 1.0.</source>
-        <translation>Tilora, ein Puzzle aus Bildkacheln. Version 1.0.</translation>
+        <translation>Tilora, ein Bilderpuzzle. Version 1.0.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -51,7 +62,7 @@
     </message>
     <message>
         <source>Close the About window</source>
-        <translation>Das Info-Fenster schließen</translation>
+        <translation>Das Fenster „Über Tilora“ schließen</translation>
     </message>
 </context>
 <context>
@@ -82,11 +93,11 @@
     </message>
     <message>
         <source>About</source>
-        <translation>Info</translation>
+        <translation>Über Tilora</translation>
     </message>
     <message>
         <source>About Tilora</source>
-        <translation>Über Tilora</translation>
+        <translation>Name und Version von Tilora anzeigen</translation>
     </message>
     <message>
         <source>Exit</source>

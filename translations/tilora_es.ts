@@ -32,10 +32,21 @@
     </message>
 </context>
 <context>
+    <name>TitleWords</name>
+    <message>
+        <source>A picture tile puzzle</source>
+        <translation>Un rompecabezas de imágenes</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About ...</source>
-        <translation>Acerca de ...</translation>
+        <translation>Acerca de Tilora</translation>
     </message>
     <message>
         <source>About Tilora</source>
@@ -43,7 +54,7 @@
     </message>
     <message>
         <source>Tilora, a picture tile puzzle. Version 1.0.</source>
-        <translation>Tilora, un rompecabezas de fichas de imagen. Versión 1.0.</translation>
+        <translation>Tilora, un rompecabezas de imágenes. Versión 1.0.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -94,7 +105,7 @@
     </message>
     <message>
         <source>Close Tilora</source>
-        <translation>Cerrar Tilora</translation>
+        <translation>Salir de Tilora</translation>
     </message>
     <message>
         <source>Time used</source>

@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>The file is not a picture Tilora can open.</source>
-        <translation>Ce fichier n’est pas une image que Tilora peut ouvrir.</translation>
+        <translation>Ce fichier n’est pas une image que Tilora puisse ouvrir.</translation>
     </message>
     <message>
         <source>The picture is damaged or incomplete.</source>
@@ -32,10 +32,21 @@
     </message>
 </context>
 <context>
+    <name>TitleWords</name>
+    <message>
+        <source>A picture tile puzzle</source>
+        <translation>Un puzzle d’images</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About ...</source>
-        <translation>À propos ...</translation>
+        <translation>À propos de Tilora</translation>
     </message>
     <message>
         <source>About Tilora</source>
@@ -43,7 +54,7 @@
     </message>
     <message>
         <source>Tilora, a picture tile puzzle. Version 1.0.</source>
-        <translation>Tilora, un puzzle d’images en tuiles. Version 1.0.</translation>
+        <translation>Tilora, un puzzle d’images. Version 1.0.</translation>
     </message>
     <message>
         <source>OK</source>

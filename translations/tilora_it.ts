@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>The file is not a picture Tilora can open.</source>
-        <translation>Il file non è un’immagine che Tilora può aprire.</translation>
+        <translation>Il file non è un’immagine che Tilora possa aprire.</translation>
     </message>
     <message>
         <source>The picture is damaged or incomplete.</source>
@@ -32,10 +32,21 @@
     </message>
 </context>
 <context>
+    <name>TitleWords</name>
+    <message>
+        <source>A picture tile puzzle</source>
+        <translation>Un puzzle di immagini</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versione %1</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About ...</source>
-        <translation>Informazioni su ...</translation>
+        <translation>Informazioni su Tilora</translation>
     </message>
     <message>
         <source>About Tilora</source>
@@ -43,7 +54,7 @@
     </message>
     <message>
         <source>Tilora, a picture tile puzzle. Version 1.0.</source>
-        <translation>Tilora, un puzzle di tessere d’immagine. Versione 1.0.</translation>
+        <translation>Tilora, un puzzle di immagini. Versione 1.0.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -94,7 +105,7 @@
     </message>
     <message>
         <source>Close Tilora</source>
-        <translation>Chiudi Tilora</translation>
+        <translation>Esci da Tilora</translation>
     </message>
     <message>
         <source>Time used</source>

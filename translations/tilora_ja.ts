@@ -32,10 +32,21 @@
     </message>
 </context>
 <context>
+    <name>TitleWords</name>
+    <message>
+        <source>A picture tile puzzle</source>
+        <translation>画像パズル</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>バージョン %1</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About ...</source>
-        <translation>バージョン情報...</translation>
+        <translation>Tilora について</translation>
     </message>
     <message>
         <source>About Tilora</source>
@@ -43,7 +54,7 @@
     </message>
     <message>
         <source>Tilora, a picture tile puzzle. Version 1.0.</source>
-        <translation>Tilora - 画像タイルのパズル。バージョン 1.0。</translation>
+        <translation>Tilora - 画像パズル。バージョン 1.0。</translation>
     </message>
     <message>
         <source>OK</source>

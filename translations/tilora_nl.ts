@@ -32,10 +32,21 @@
     </message>
 </context>
 <context>
+    <name>TitleWords</name>
+    <message>
+        <source>A picture tile puzzle</source>
+        <translation>Een afbeeldingspuzzel</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versie %1</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About ...</source>
-        <translation>Over ...</translation>
+        <translation>Over Tilora</translation>
     </message>
     <message>
         <source>About Tilora</source>
@@ -43,7 +54,7 @@
     </message>
     <message>
         <source>Tilora, a picture tile puzzle. Version 1.0.</source>
-        <translation>Tilora, een puzzel van afbeeldingstegels. Versie 1.0.</translation>
+        <translation>Tilora, een afbeeldingspuzzel. Versie 1.0.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -51,7 +62,7 @@
     </message>
     <message>
         <source>Close the About window</source>
-        <translation>Het venster Over sluiten</translation>
+        <translation>Het venster Over Tilora sluiten</translation>
     </message>
 </context>
 <context>
@@ -82,11 +93,11 @@
     </message>
     <message>
         <source>About</source>
-        <translation>Over</translation>
+        <translation>Over Tilora</translation>
     </message>
     <message>
         <source>About Tilora</source>
-        <translation>Over Tilora</translation>
+        <translation>Naam en versie van Tilora tonen</translation>
     </message>
     <message>
         <source>Exit</source>

@@ -32,10 +32,21 @@
     </message>
 </context>
 <context>
+    <name>TitleWords</name>
+    <message>
+        <source>A picture tile puzzle</source>
+        <translation>Układanka obrazkowa</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Wersja %1</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About ...</source>
-        <translation>O programie ...</translation>
+        <translation>O programie Tilora</translation>
     </message>
     <message>
         <source>About Tilora</source>
@@ -43,7 +54,7 @@
     </message>
     <message>
         <source>Tilora, a picture tile puzzle. Version 1.0.</source>
-        <translation>Tilora, układanka z kafelków obrazu. Wersja 1.0.</translation>
+        <translation>Tilora, układanka obrazkowa. Wersja 1.0.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -94,7 +105,7 @@
     </message>
     <message>
         <source>Close Tilora</source>
-        <translation>Zamknij program Tilora</translation>
+        <translation>Zakończ program Tilora</translation>
     </message>
     <message>
         <source>Time used</source>

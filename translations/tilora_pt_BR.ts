@@ -32,10 +32,21 @@
     </message>
 </context>
 <context>
+    <name>TitleWords</name>
+    <message>
+        <source>A picture tile puzzle</source>
+        <translation>Um quebra-cabeça de imagens</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versão %1</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About ...</source>
-        <translation>Sobre ...</translation>
+        <translation>Sobre o Tilora</translation>
     </message>
     <message>
         <source>About Tilora</source>
@@ -43,7 +54,7 @@
     </message>
     <message>
         <source>Tilora, a picture tile puzzle. Version 1.0.</source>
-        <translation>Tilora, um quebra-cabeça de peças de imagem. Versão 1.0.</translation>
+        <translation>Tilora, um quebra-cabeça de imagens. Versão 1.0.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -94,7 +105,7 @@
     </message>
     <message>
         <source>Close Tilora</source>
-        <translation>Fechar o Tilora</translation>
+        <translation>Sair do Tilora</translation>
     </message>
     <message>
         <source>Time used</source>

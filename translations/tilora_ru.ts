@@ -32,10 +32,21 @@
     </message>
 </context>
 <context>
+    <name>TitleWords</name>
+    <message>
+        <source>A picture tile puzzle</source>
+        <translation>Головоломка с изображениями</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Версия %1</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About ...</source>
-        <translation>О программе ...</translation>
+        <translation>О программе Tilora</translation>
     </message>
     <message>
         <source>About Tilora</source>
@@ -43,7 +54,7 @@
     </message>
     <message>
         <source>Tilora, a picture tile puzzle. Version 1.0.</source>
-        <translation>Tilora — головоломка из фрагментов картинки. Версия 1.0.</translation>
+        <translation>Tilora — головоломка с изображениями. Версия 1.0.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -94,7 +105,7 @@
     </message>
     <message>
         <source>Close Tilora</source>
-        <translation>Закрыть Tilora</translation>
+        <translation>Выйти из Tilora</translation>
     </message>
     <message>
         <source>Time used</source>

@@ -32,18 +32,29 @@
     </message>
 </context>
 <context>
+    <name>TitleWords</name>
+    <message>
+        <source>A picture tile puzzle</source>
+        <translation>Resimli bir yapboz</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Sürüm %1</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About ...</source>
-        <translation>Hakkında ...</translation>
+        <translation>Tilora hakkında</translation>
     </message>
     <message>
         <source>About Tilora</source>
-        <translation>Tilora Hakkında</translation>
+        <translation>Tilora hakkında</translation>
     </message>
     <message>
         <source>Tilora, a picture tile puzzle. Version 1.0.</source>
-        <translation>Tilora, resim parçalı bir yapboz. Sürüm 1.0.</translation>
+        <translation>Tilora, resimli bir yapboz. Sürüm 1.0.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -86,7 +97,7 @@
     </message>
     <message>
         <source>About Tilora</source>
-        <translation>Tilora Hakkında</translation>
+        <translation>Tilora hakkında</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -94,7 +105,7 @@
     </message>
     <message>
         <source>Close Tilora</source>
-        <translation>Tilora’yı kapat</translation>
+        <translation>Tilora’dan çık</translation>
     </message>
     <message>
         <source>Time used</source>

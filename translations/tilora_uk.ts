@@ -32,10 +32,21 @@
     </message>
 </context>
 <context>
+    <name>TitleWords</name>
+    <message>
+        <source>A picture tile puzzle</source>
+        <translation>Головоломка із зображеннями</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Версія %1</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About ...</source>
-        <translation>Про програму ...</translation>
+        <translation>Про Tilora</translation>
     </message>
     <message>
         <source>About Tilora</source>
@@ -43,7 +54,7 @@
     </message>
     <message>
         <source>Tilora, a picture tile puzzle. Version 1.0.</source>
-        <translation>Tilora — головоломка з фрагментів зображення. Версія 1.0.</translation>
+        <translation>Tilora — головоломка із зображеннями. Версія 1.0.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -94,7 +105,7 @@
     </message>
     <message>
         <source>Close Tilora</source>
-        <translation>Закрити Tilora</translation>
+        <translation>Вийти з Tilora</translation>
     </message>
     <message>
         <source>Time used</source>
@@ -137,7 +148,7 @@
     </message>
     <message>
         <source>Preview</source>
-        <translation>Перегляд</translation>
+        <translation>Попередній перегляд</translation>
     </message>
     <message>
         <source>Cannot open</source>

@@ -5,6 +5,7 @@
 
 #include "desktop/Artwork.h"
 #include "desktop/IconButton.h"
+#include "desktop/TitleWords.h"
 #include "desktop/WindowHints.h"
 
 #include <QEvent>
@@ -36,7 +37,7 @@ void frmAbout::CreateControls()
     Picture1->setLineWidth(2);
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     const QRect inner = Picture1->contentsRect();
-    const QImage about = Artwork::ScreenPicture(QStringLiteral(":/art/about.jpg"), devicePixelRatio());
+    const QImage about = TitleWords::AboutPicture(devicePixelRatio());
     QImage shown = about.copy(QRect(QPoint(0, 0), inner.size() * about.devicePixelRatio()));
     shown.setDevicePixelRatio(about.devicePixelRatio());
     Picture1->setPixmap(QPixmap::fromImage(shown));

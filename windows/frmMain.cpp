@@ -8,6 +8,8 @@
 #include "library/frmSelectImage.h"
 #include "desktop/Artwork.h"
 #include "desktop/IconButton.h"
+#include "desktop/TitleWords.h"
+#include "desktop/Translations.h"
 #include "windows/PictureCell.h"
 #include "desktop/WindowHints.h"
 #include "windows/frmAbout.h"
@@ -89,7 +91,7 @@ void frmMain::CreatePlayArea()
 
     picplay = Named(new PictureBox(Picture1), QStringLiteral("picplay"));
     picplay->setGeometry(QRect(PlayAreaOrigin, PlaySize()));
-    picplay->SetPicture(Artwork::ScreenPicture(QStringLiteral(":/art/builtin.rgb32"), devicePixelRatio()));
+    picplay->SetPicture(TitleWords::StartPicture(devicePixelRatio()));
     picplay->setAccessibleName(tr("Whole picture"));
 }
 
@@ -118,8 +120,9 @@ void frmMain::CreateCommands()
     cmdAbout = Named(IconButton(this, Artwork::ButtonFace(QStringLiteral(":/art/about.argb32")), tr("About"), tr("About Tilora")),
                      QStringLiteral("cmdAbout"));
     cmdAbout->setGeometry(54, 274, 46, 50);
-    cmdExit = Named(IconButton(this, Artwork::ButtonFace(QStringLiteral(":/art/exit.argb32")), tr("Exit"), tr("Close Tilora")),
-                    QStringLiteral("cmdExit"));
+    // The face spells EXIT to a player who reads English; any other sees the arrow leave through a door.
+    const QString exitFace = Translations::Shown().isEmpty() ? QStringLiteral(":/art/exit.argb32") : QStringLiteral(":/art/leave.argb32");
+    cmdExit = Named(IconButton(this, Artwork::ButtonFace(exitFace), tr("Exit"), tr("Close Tilora")), QStringLiteral("cmdExit"));
     cmdExit->setGeometry(104, 274, 46, 50);
     connect(cmdNewGame, &QPushButton::clicked, this, &frmMain::cmdNewGame_Click);
     connect(cmdAbout, &QPushButton::clicked, this, &frmMain::cmdAbout_Click);

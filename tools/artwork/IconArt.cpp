@@ -199,6 +199,33 @@ QImage IconArt::exitArrow()
     return inPalette(image, {tileColours[0], tileShades[0], highlight, outline});
 }
 
+QImage IconArt::leaveThroughDoor()
+{
+    QImage image = canvas(32);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPen ink(QColor(outline), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    painter.setPen(ink);
+    painter.setBrush(QColor(outline));
+    painter.drawRect(QRectF(1.5, 1.5, 15, 29));
+    // The door swung inwards on its left hinge, lit from the doorway.
+    painter.setBrush(QColor(tileShades[1]));
+    painter.drawPolygon(QPolygonF({{1.5, 1.5}, {9.5, 5.5}, {9.5, 30.5}, {1.5, 30.5}}));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(tileColours[1]));
+    painter.drawPolygon(QPolygonF({{2.5, 3.5}, {8.5, 6.5}, {8.5, 29.5}, {2.5, 29.5}}));
+
+    const QPolygonF arrow({{8.5, 11.5}, {19.5, 11.5}, {19.5, 4.5}, {31.5, 16}, {19.5, 27.5}, {19.5, 20.5}, {8.5, 20.5}});
+    painter.setPen(ink);
+    painter.setBrush(QColor(tileShades[0]));
+    painter.drawPolygon(arrow);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(tileColours[0]));
+    painter.drawPolygon(arrow.translated(-0.5, -0.5).intersected(arrow.translated(-1.5, -1.5)));
+    painter.end();
+    return inPalette(image, {tileColours[0], tileShades[0], tileColours[1], tileShades[1], outline});
+}
+
 void IconArt::paintPixelText(QImage &image, int left, int top, const char *const glyphs[], int count, QRgb colour)
 {
     for (int row = 0; row < count; ++row) {

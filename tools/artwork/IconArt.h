@@ -15,6 +15,8 @@ public:
     static QImage appIcon(int size);
     static QImage questionMark();
     static QImage exitArrow();
+    // Exit without the English word: the arrow leaving through an open door.
+    static QImage leaveThroughDoor();
     static QImage dragHand(int size);
     static QImage tick();
     static QImage cross();

@@ -111,14 +111,6 @@ QImage TitleArt::builtinPicture(int scale)
         painter.drawPath(letter);
         painter.restore();
     }
-
-    const QFont subtitleFont = boldFont(14);
-    const QString subtitle = QStringLiteral("A picture tile puzzle");
-    const double width = QFontMetricsF(subtitleFont).horizontalAdvance(subtitle);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(20, 30, 60, 120));
-    painter.drawRoundedRect(QRectF((320 - width) / 2 - 12, 140, width + 24, 26), 13, 13);
-    drawShadowedText(painter, {(320 - width) / 2, 158}, subtitleFont, subtitle, Qt::white, QColor(10, 20, 50, 180));
     return image;
 }
 
@@ -145,10 +137,5 @@ QImage TitleArt::aboutPicture(int scale)
     painter.restore();
 
     drawShadowedText(painter, {82, 38}, boldFont(30), QStringLiteral("Tilora"), Qt::white, QColor(0, 0, 30, 160));
-    QFont plain(QStringLiteral("DejaVu Sans"));
-    plain.setPixelSize(12);
-    drawShadowedText(painter, {84, 56}, plain, QStringLiteral("A picture tile puzzle"), QColor(226, 234, 255), QColor(0, 0, 30, 140));
-    plain.setPixelSize(11);
-    drawShadowedText(painter, {84, 71}, plain, QStringLiteral("Version 1.0"), QColor(190, 210, 240), QColor(0, 0, 30, 140));
     return image;
 }

@@ -5,7 +5,8 @@
 
 #include <QImage>
 
-// The pictures that carry the game's name, at 1× or at a larger scale for dense screens.
+// The pictures that carry the game's name, at 1× or at a larger scale for dense screens. Only the
+// name is drawn here: the program letters the rest at run time, in the player's language.
 class TitleArt
 {
 public:

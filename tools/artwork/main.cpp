@@ -6,8 +6,12 @@
 #include "Landscapes.h"
 #include "TitleArt.h"
 
+#include "desktop/TitleWords.h"
+#include "desktop/Translations.h"
+
 #include <QDir>
 #include <QGuiApplication>
+#include <QPainter>
 
 #include <cstdio>
 #include <functional>
@@ -21,6 +25,30 @@ bool save(const QImage &image, const QString &path, int quality = -1)
         return false;
     }
     return true;
+}
+
+// The start picture's words, one band a language and a scale, each keeping its words as its text
+// so that a test notices a band the translation has left behind.
+bool saveStartBands(const QString &art)
+{
+    bool written = true;
+    for (const QString &language : QStringList{QStringLiteral("en")} + Translations::Available()) {
+        const Translations translations{QLocale(language)};
+        for (const int scale : {1, 2}) {
+            QImage band(TitleWords::StartBand.size() * scale, QImage::Format_ARGB32_Premultiplied);
+            band.fill(Qt::transparent);
+            band.setDevicePixelRatio(scale);
+            {
+                QPainter painter(&band);
+                painter.translate(-TitleWords::StartBand.topLeft());
+                TitleWords::LetterStart(painter);
+            }
+            band.setText(QStringLiteral("Words"), TitleWords::StartWords());
+            const QString suffix = scale == 1 ? QString() : QStringLiteral("@2x");
+            written = written && save(band, art + QStringLiteral("words/start_%1%2.png").arg(language, suffix));
+        }
+    }
+    return written;
 }
 
 }
@@ -41,6 +69,7 @@ int main(int argc, char *argv[])
     bool written = save(IconArt::appIcon(32), art + "tilora.png")
                 && save(IconArt::questionMark(), art + "about.png")
                 && save(IconArt::exitArrow(), art + "exit.png")
+                && save(IconArt::leaveThroughDoor(), art + "leave.png")
                 && save(IconArt::dragHand(32), art + "drag32.png")
                 && save(IconArt::dragHand(16), art + "drag16.png")
                 && save(IconArt::tick(), art + "tick.png")
@@ -49,6 +78,7 @@ int main(int argc, char *argv[])
                 && save(TitleArt::aboutPicture(), art + "about.jpg", 92)
                 && save(TitleArt::builtinPicture(2), art + "builtin@2x.jpg", 92)
                 && save(TitleArt::aboutPicture(2), art + "about@2x.jpg", 92);
+    written = written && saveStartBands(art);
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         written = written && save(IconArt::appIcon(size), art + QStringLiteral("hicolor/%1.png").arg(size));
 
