@@ -859,8 +859,8 @@ void tst_EndToEnd::speaksTheSystemsLanguage_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("chooserTitle");
     QTest::addColumn<QString>("aboutTitle");
-    QTest::newRow("German") << "de_DE.UTF-8" << "Spiel auswählen" << "Über ...";
-    QTest::newRow("Japanese") << "ja_JP.UTF-8" << "ゲームの選択" << "バージョン情報...";
+    QTest::newRow("German") << "de_DE.UTF-8" << "Spiel auswählen" << "Über Tilora";
+    QTest::newRow("Japanese") << "ja_JP.UTF-8" << "ゲームの選択" << "Tilora について";
 }
 
 void tst_EndToEnd::speaksTheSystemsLanguage()
