@@ -44,8 +44,8 @@ Translations::~Translations()
 // (Portugal's Portuguese takes Brazil's); another script does not (Taiwan's Chinese is not Simplified).
 QLocale Translations::Neighbour(const QLocale &wanted)
 {
-    const QStringList spoken = Available();
-    for (const QString &language : spoken) {
+    const QStringList languages = Available();
+    for (const QString &language : languages) {
         const QLocale spoken(language);
         if (spoken.language() == wanted.language() && spoken.script() == wanted.script())
             return spoken;
