@@ -120,7 +120,14 @@ build_mingw_qt() {
     rm -rf "$work"
 }
 
-# Installs the cross compiler and builds what is not built yet; sets MINGW_QT and MINGW_JPEG to their folders.
+# The Debian source package and its version that a package was built from.
+debian_source_of() {
+    dpkg-query -W -f='${source:Package} ${source:Version}' "$1"
+}
+
+# Installs the cross compiler and builds what is not built yet; sets MINGW_QT and MINGW_JPEG to their folders,
+# and WINDOWS_SOURCES to the Debian source packages (name and version) of what tilora.exe holds: Qt,
+# libjpeg-turbo, the MinGW-w64 runtime and GCC's runtime libraries.
 ensure_windows_toolchain() {
     local qt_version jpeg_version compiler recipe start
     ensure_packages "${WINDOWS_BUILD_PACKAGES[@]}"
@@ -128,6 +135,8 @@ ensure_windows_toolchain() {
     # The same Qt as the host tools, and the libjpeg-turbo Debian's Qt itself is built against.
     qt_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev-tools)
     jpeg_version=$(dpkg-query -W -f='${source:Version}' libjpeg62-turbo)
+    WINDOWS_SOURCES=("qt6-base $qt_version" "libjpeg-turbo $jpeg_version" "$(debian_source_of mingw-w64-x86-64-dev)"
+                     "$(debian_source_of g++-mingw-w64-x86-64-posix)")
     # The compiler and its runtime: a root upgraded to a newer one builds its libraries afresh, as
     # objects of two compilers' runtimes do not link into one program reliably.
     compiler=gcc-$(dpkg-query -W -f='${Version}' g++-mingw-w64-x86-64-posix)-mingw-$(dpkg-query -W -f='${Version}' mingw-w64-x86-64-dev)
