@@ -81,6 +81,7 @@ start_windows_session() {
         local start=$SECONDS
         rm -rf "$WINEPREFIX"
         log=$(dirname "$WINEPREFIX")/wineboot.log
+        mkdir -p "$(dirname "$WINEPREFIX")"
         if ! timeout 600 wineboot -i >"$log" 2>&1 || ! timeout 600 wineserver -w; then
             tail -n 20 "$log" >&2
             stop_windows_session

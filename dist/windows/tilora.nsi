@@ -41,7 +41,7 @@ UninstPage uninstConfirm
 UninstPage instfiles
 
 # English first: Windows in any other language than Tilora's gets the English pages.
-!include "${__FILEDIR__}\languages.nsh"
+!include "languages.nsh"
 
 # The program runs from the folder: Windows keeps a running program's file open, so it cannot be replaced
 # or removed. The player is asked to close it; a silent run gives up with status 2, changing nothing.
