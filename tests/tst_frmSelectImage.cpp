@@ -196,14 +196,16 @@ void tst_frmSelectImage::missingOrEmptyFolderGivesEmptyList()
     QCOMPARE(missing.List(missing.ListIndex()), QString());
 }
 
-// A folder whose path is longer than Windows' old limit of 260 characters lists and previews its pictures.
+// A folder whose path is longer than Windows' old limit of 260 characters lists and previews its pictures,
+// also when the path climbs back out of a folder on the way, which a path in Windows' long form may not.
 void tst_frmSelectImage::deepFolderIsListedAndPreviewed()
 {
+    const QString name = QStringLiteral("a folder named at length, deep in a tree");
     QString deep = folder->path();
     while (deep.size() <= 300)
-        deep += QStringLiteral("/a folder named at length, deep in a tree");
+        deep += u'/' + name;
     QVERIFY(QDir().mkpath(deep));
-    ImageFolder = deep;
+    ImageFolder = deep + QStringLiteral("/../") + name;
     QImage red(64, 48, QImage::Format_RGB32);
     red.fill(Qt::red);
     QVERIFY(red.save(JoinPath(deep, "a.jpg"), "JPEG"));
