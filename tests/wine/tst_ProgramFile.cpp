@@ -110,7 +110,7 @@ QStringList ManifestValues(const QByteArray &manifest, const QString &element, c
             path.removeLast();
         if (!reader.isStartElement())
             continue;
-        const QString name = (path.isEmpty() ? QString() : path.last()) + u'/' + reader.name();
+        const QString name = (path.isEmpty() ? QString() : path.last()) + u'/' + reader.name().toString();
         path.append(reader.name().toString());
         if (name != element || reader.namespaceUri() != space)
             continue;
@@ -226,14 +226,14 @@ void tst_ProgramFile::manifestDeclaresWhatWindowsReadsBeforeTheStart_data()
                                    << "level" << "asInvoker";
 }
 
-// Read as Windows' loader finds it: resource 1 of type RT_MANIFEST.
+// Read as Windows' loader finds it: resource 1 of type RT_MANIFEST, the one a program's start reads.
 void tst_ProgramFile::manifestDeclaresWhatWindowsReadsBeforeTheStart()
 {
     QFETCH(QString, element);
     QFETCH(QString, space);
     QFETCH(QString, attribute);
     QFETCH(QString, expected);
-    const QByteArray manifest = Resource(program, RT_MANIFEST, MAKEINTRESOURCEW(CREATEPROCESS_MANIFEST_RESOURCE_ID));
+    const QByteArray manifest = Resource(program, RT_MANIFEST, MAKEINTRESOURCEW(1));
     QVERIFY(!manifest.isEmpty());
     const QStringList values = ManifestValues(manifest, element, space, attribute);
     QVERIFY2(values == QStringList{expected}, qPrintable(values.join(u", ")));
