@@ -8,12 +8,13 @@
 set -uo pipefail
 report=$(mktemp)
 trap 'rm -f "$report"' EXIT
-# Windows' own scaling, frame included: Wine takes the system's DPI from the user's LogPixels as a
-# program starts. TILORA_WINE_DPI sets it for this one run.
+# Windows' own scaling, frame included: Wine takes the system's DPI from the user's LogPixels as its
+# server starts. TILORA_WINE_DPI sets it for this one run, with a server of its own.
 desktop='HKCU\Control Panel\Desktop'
 if [ -n "${TILORA_WINE_DPI:-}" ]; then
     wine reg add "$desktop" /v LogPixels /t REG_DWORD /d "$TILORA_WINE_DPI" /f >/dev/null 2>&1
-    trap 'wine reg delete "$desktop" /v LogPixels /f >/dev/null 2>&1; rm -f "$report"' EXIT
+    wineserver -k
+    trap 'wine reg delete "$desktop" /v LogPixels /f >/dev/null 2>&1; wineserver -k; rm -f "$report"' EXIT
 fi
 wine "$@" -o "$(winepath -w "$report"),txt"
 status=$?

@@ -11,10 +11,12 @@ set -euo pipefail
 program=$1
 desktop='HKCU\Control Panel\Desktop'
 game=
-trap '[ -z "$game" ] || kill "$game" 2>/dev/null; wine reg delete "$desktop" /v LogPixels /f >/dev/null 2>&1' EXIT
+trap '[ -z "$game" ] || kill "$game" 2>/dev/null; wine reg delete "$desktop" /v LogPixels /f >/dev/null 2>&1; wineserver -k' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# Wine reads the DPI as its server starts.
 wine reg add "$desktop" /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+wineserver -k
 (cd "$(dirname "$program")" && exec wine "$(basename "$program")") &
 game=$!
 for _ in $(seq 1 300); do
