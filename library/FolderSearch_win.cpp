@@ -20,6 +20,18 @@ QRegularExpression LongNames(const QString &wildcard)
                               QRegularExpression::CaseInsensitiveOption);
 }
 
+// A plain path ends at 260 characters, where a folder deep in a tree may lie; the \\?\ form of an
+// absolute path reaches 32,767 whatever the system's settings. It takes no "." or ".." and no slashes.
+QString LongPathForm(const QString &pattern)
+{
+    const QString absolute = QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(pattern).absoluteFilePath()));
+    if (absolute.startsWith(QStringLiteral("\\\\?\\")))
+        return absolute;
+    if (absolute.startsWith(QStringLiteral("\\\\")))
+        return QStringLiteral("\\\\?\\UNC\\") + absolute.mid(2);
+    return QStringLiteral("\\\\?\\") + absolute;
+}
+
 } // namespace
 
 namespace FolderSearch {
@@ -28,7 +40,7 @@ QStringList MatchingFiles(const QString &pattern)
 {
     QStringList names;
     const QRegularExpression longNames = LongNames(QFileInfo(pattern).fileName());
-    const QString native = QDir::toNativeSeparators(pattern);
+    const QString native = LongPathForm(pattern);
     WIN32_FIND_DATAW found{};
     const HANDLE search = FindFirstFileExW(reinterpret_cast<const wchar_t *>(native.utf16()), FindExInfoBasic, &found,
                                            FindExSearchNameMatch, nullptr, 0);

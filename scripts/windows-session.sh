@@ -5,17 +5,18 @@
 
 # Debian 13's Wine 10, with the fonts Windows has that Wine only recommends (its own, and Arial's
 # metrics for the result's caption); Japanese and Chinese ones, as every Windows 10 and 11 has; what the
-# tests drive and judge the game with from outside; the installer's maker.
+# tests drive and judge the game with from outside; the installer's maker, and xz for the source download.
 WINE_PACKAGES=(wine wine64 fonts-wine fonts-liberation2 fonts-ipafont-gothic fonts-wqy-microhei)
-WINE_PACKAGES+=(xvfb openbox xdotool x11-utils imagemagick nsis zip unzip binutils-mingw-w64-x86-64)
+WINE_PACKAGES+=(xvfb openbox xdotool x11-utils imagemagick nsis zip unzip xz-utils binutils-mingw-w64-x86-64)
 # Wine takes a program's language, and how it reads file names, from the C library's locale.
 WINE_PACKAGES+=(locales)
 
-# The locales the tests start the game in, made where missing.
+# The locales the tests start the game in, where missing from Debian's package of them all: making them
+# would need root for more than apt.
 ensure_test_locales() {
     local locale
     for locale in de_DE ja_JP; do
-        locale -a | grep -qx "$locale.utf8" || as_root localedef -i "$locale" -f UTF-8 "$locale.UTF-8"
+        locale -a | grep -qx "$locale.utf8" || { ensure_packages locales-all; return; }
     done
 }
 
@@ -54,30 +55,48 @@ check_windows_program() {
     return "$status"
 }
 
-# Starts Xvfb with openbox and sets up a private Wine prefix for the build, made once and kept in it.
+# Starts Xvfb with openbox and sets up a private Wine prefix for the build, made once and kept in it. Gives up
+# with a message, leaving nothing running, when the X server or Wine's set-up fails.
 start_windows_session() {
-    local build=$1 display_file
-    export WINEPREFIX=$PWD/$build/wine-prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    local build=$1 display_file log
+    export WINEPREFIX=$(realpath -m "$build")/wine-prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     display_file=$(mktemp)
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
     XVFB_PID=$!
-    while [ ! -s "$display_file" ]; do sleep 0.1; done
-    export DISPLAY=:$(cat "$display_file")
+    for _ in $(seq 1 300); do
+        [ -s "$display_file" ] || ! kill -0 "$XVFB_PID" 2>/dev/null && break
+        sleep 0.1
+    done
+    DISPLAY=:$(cat "$display_file")
     rm -f "$display_file"
+    if [ "$DISPLAY" = : ]; then
+        stop_windows_session
+        echo "Xvfb did not start: Wine has no X server to show windows on" >&2
+        return 1
+    fi
+    export DISPLAY
     openbox >/dev/null 2>&1 &
     OPENBOX_PID=$!
     if [ ! -f "$WINEPREFIX/.made" ]; then
         local start=$SECONDS
         rm -rf "$WINEPREFIX"
-        wineboot -i >/dev/null 2>&1
-        wineserver -w
+        log=$(dirname "$WINEPREFIX")/wineboot.log
+        mkdir -p "$(dirname "$WINEPREFIX")"
+        if ! timeout 600 wineboot -i >"$log" 2>&1 || ! timeout 600 wineserver -w; then
+            tail -n 20 "$log" >&2
+            stop_windows_session
+            echo "wineboot could not make the Wine prefix $WINEPREFIX (its output: $log)" >&2
+            return 1
+        fi
         touch "$WINEPREFIX/.made"
         echo "Made the Wine prefix in $((SECONDS - start)) s"
     fi
 }
 
+# Ends Wine's server with every Windows program of the prefix, the window manager and the X server.
 stop_windows_session() {
-    wineserver -k 2>/dev/null || true
+    [ -z "${WINEPREFIX:-}" ] || timeout 60 wineserver -k 2>/dev/null || true
     kill "${OPENBOX_PID:-}" "${XVFB_PID:-}" 2>/dev/null || true
     wait "${OPENBOX_PID:-}" "${XVFB_PID:-}" 2>/dev/null || true
+    OPENBOX_PID= XVFB_PID=
 }

@@ -13,6 +13,8 @@ WINDOWS_BUILD_PACKAGES+=(qt6-l10n-tools qt6-translations-l10n libxcb1-dev)
 WINDOWS_BUILD_PACKAGES+=(git)
 MINGW_CACHE=${TILORA_ROOTS:-/var/cache/tilora}/mingw64
 MINGW_TRIPLE=x86_64-w64-mingw32
+# What lets the linker's --gc-sections drop each unused function and data item on its own.
+SECTION_FLAGS="-ffunction-sections -fdata-sections"
 
 # Adds the source archive of the mirror that already serves this release's packages, if apt has none.
 enable_debian_sources() {
@@ -83,22 +85,28 @@ build_mingw_libjpeg() {
     work=$MINGW_CACHE/work/libjpeg-turbo
     source=$(fetch_debian_source libjpeg-turbo "$version" "$work") || return 1
     cmake -S "$source" -B "$work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$MINGW_CACHE/toolchain.cmake" \
-        -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_C_FLAGS="$SECTION_FLAGS" \
         -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_TURBOJPEG=ON -DWITH_JAVA=OFF
     cmake --build "$work/build" --parallel "$(nproc)"
     cmake --install "$work/build"
+    mkdir -p "$prefix/share/doc/libjpeg-turbo"
+    cp "$source/debian/copyright" "$prefix/share/doc/libjpeg-turbo/debian-copyright"
     rm -rf "$work"
 }
 
 # Qt's base, static, with only what the game uses: Core, Gui, Widgets, Test, the Windows platform and
 # its style, and the JPEG and GIF readers (a GIF named .jpg plays, as on Linux). Debian's host tools (moc, rcc, uic) build it; tablets are left out
 # because Debian's source drops the Wintab header the Windows platform needs for them.
+# Optimised for size, each function and data item in a section of its own, so that the linker drops
+# the great part of Qt that a program never calls. Its licence texts and Debian's record of its parts'
+# licences are kept for the downloads' notices.
 build_mingw_qt() {
     local version=$1 prefix=$2 jpeg=$3 work source
     work=$MINGW_CACHE/work/qt6-base
     source=$(fetch_debian_source qt6-base "$version" "$work") || return 1
     cmake -S "$source" -B "$work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$MINGW_CACHE/toolchain.cmake" \
         -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_PREFIX_PATH="$jpeg" \
+        -DFEATURE_optimize_size=ON -DCMAKE_C_FLAGS="$SECTION_FLAGS" -DCMAKE_CXX_FLAGS="$SECTION_FLAGS" \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
         -DBUILD_SHARED_LIBS=OFF -DFEATURE_static_runtime=ON -DQT_UNITY_BUILD=ON \
         -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF -DQT_GENERATE_SBOM=OFF \
@@ -107,23 +115,42 @@ build_mingw_qt() {
         -DFEATURE_jpeg=ON -DFEATURE_system_jpeg=ON -DFEATURE_gif=ON -DFEATURE_ico=OFF
     cmake --build "$work/build" --parallel "$(nproc)"
     cmake --install "$work/build"
+    mkdir -p "$prefix/share/doc/qt6-base"
+    cp -r "$source/LICENSES" "$source/debian/copyright" "$prefix/share/doc/qt6-base/"
     rm -rf "$work"
 }
 
-# Installs the cross compiler and builds what is not built yet; sets MINGW_QT and MINGW_JPEG to their folders.
+# The Debian source package and its version that a package was built from.
+debian_source_of() {
+    dpkg-query -W -f='${source:Package} ${source:Version}' "$1"
+}
+
+# Installs the cross compiler and builds what is not built yet; sets MINGW_QT and MINGW_JPEG to their folders,
+# and WINDOWS_SOURCES to the Debian source packages (name and version) of what tilora.exe holds: Qt,
+# libjpeg-turbo, the MinGW-w64 runtime and GCC's runtime libraries.
 ensure_windows_toolchain() {
-    local qt_version jpeg_version recipe start
+    local qt_version jpeg_version compiler recipe start
     ensure_packages "${WINDOWS_BUILD_PACKAGES[@]}"
     enable_debian_sources
     # The same Qt as the host tools, and the libjpeg-turbo Debian's Qt itself is built against.
     qt_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev-tools)
     jpeg_version=$(dpkg-query -W -f='${source:Version}' libjpeg62-turbo)
+    WINDOWS_SOURCES=("qt6-base $qt_version" "libjpeg-turbo $jpeg_version" "$(debian_source_of mingw-w64-x86-64-dev)"
+                     "$(debian_source_of g++-mingw-w64-x86-64-posix)")
+    # The compiler and its runtime: a root upgraded to a newer one builds its libraries afresh, as
+    # objects of two compilers' runtimes do not link into one program reliably.
+    compiler=gcc-$(dpkg-query -W -f='${Version}' g++-mingw-w64-x86-64-posix)-mingw-$(dpkg-query -W -f='${Version}' mingw-w64-x86-64-dev)
     # Named without the epoch, as Debian names source files: a colon would end a search path.
-    MINGW_JPEG=$MINGW_CACHE/libjpeg-turbo-${jpeg_version#*:}
-    # The recipe is part of the name too: a Qt configured otherwise is built afresh.
-    recipe=$(declare -f build_mingw_qt | sha256sum | cut -c1-12)
-    MINGW_QT=$MINGW_CACHE/qt6-base-${qt_version#*:}-jpeg-${jpeg_version#*:}-$recipe
-    as_root mkdir -p "$MINGW_CACHE"
+    # The recipe is part of the name too: a library configured otherwise is built afresh.
+    recipe=$(printf '%s\n' "$SECTION_FLAGS" "$(declare -f build_mingw_libjpeg)" | sha256sum | cut -c1-12)
+    MINGW_JPEG=$MINGW_CACHE/libjpeg-turbo-${jpeg_version#*:}-${compiler//:/_}-$recipe
+    recipe=$(printf '%s\n' "$SECTION_FLAGS" "$(declare -f build_mingw_libjpeg build_mingw_qt)" | sha256sum | cut -c1-12)
+    MINGW_QT=$MINGW_CACHE/qt6-base-${qt_version#*:}-jpeg-${jpeg_version#*:}-${compiler//:/_}-$recipe
+    # Only the cache's folder needs root; what goes in it is built as whoever runs the build.
+    if [ ! -w "$MINGW_CACHE" ]; then
+        as_root mkdir -p "$MINGW_CACHE"
+        as_root chown "$(id -u):$(id -g)" "$MINGW_CACHE"
+    fi
     write_mingw_toolchain "$MINGW_CACHE/toolchain.cmake"
     # A folder counts only once its build has finished: an interrupted one is built again from scratch.
     if [ ! -f "$MINGW_JPEG/.built" ]; then
@@ -131,6 +158,7 @@ ensure_windows_toolchain() {
         rm -rf "$MINGW_JPEG"
         build_mingw_libjpeg "$jpeg_version" "$MINGW_JPEG"
         touch "$MINGW_JPEG/.built"
+        find "$MINGW_CACHE" -maxdepth 1 -name 'libjpeg-turbo-*' ! -path "$MINGW_JPEG" -exec rm -rf {} +
         echo "Built libjpeg-turbo $jpeg_version for Windows in $((SECONDS - start)) s"
     fi
     if [ ! -f "$MINGW_QT/.built" ]; then

@@ -8,15 +8,19 @@
 #include "windows/frmAbout.h"
 
 #include <QApplication>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTest>
 #include <QWindow>
+#include <QtGui/private/qhighdpiscaling_p.h>
+#include <cmath>
 #include <functional>
 #include <map>
 #include <windows.h>
 
 // What Windows itself holds of the game's windows: frames, owners, places and the About window's region.
-// CTest runs it at 100, 125, 150 and 200 % scaling (QT_SCALE_FACTOR).
+// CTest runs it at 100, 125, 150, 175 and 200 % scaling, as Qt scales (QT_SCALE_FACTOR) and as Windows itself
+// does (the system's DPI, frame included).
 class tst_WindowHints_win : public QObject {
     Q_OBJECT
 
@@ -25,6 +29,7 @@ private slots:
     void onlyTheMainWindowIsInTheTaskbar();
     void windowsAreCentredFrameIncluded();
     void aboutRegionKeepsTheFrameAndCutsTheBands();
+    void aboutRegionFollowsItsSizeAndScale();
 };
 
 namespace {
@@ -96,42 +101,106 @@ void tst_WindowHints_win::windowsAreCentredFrameIncluded()
     });
 }
 
-// In pixels of the whole window: the frame stays whole and, of the client area, only the picture box
-// stays, its edges rounded a half to the even pixel.
+namespace {
+
+// The picture box (18, 13, 349 x 84) in the client area's pixels at each scale, before rounding: left, top,
+// right and bottom edges.
+struct Edges {
+    float left, top, right, bottom;
+};
+const std::map<int, Edges> PictureBox{
+    {100, {18, 13, 367, 97}},
+    {125, {22.5f, 16.25f, 458.75f, 121.25f}},
+    {150, {27, 19.5f, 550.5f, 145.5f}},
+    {175, {31.5f, 22.75f, 642.25f, 169.75f}},
+    {200, {36, 26, 734, 194}},
+};
+
+int Percent(const QWidget &window)
+{
+    return qRound(window.devicePixelRatio() * 100);
+}
+
+int Nearest(float value)
+{
+    return int(std::nearbyint(value));
+}
+
+// What the window's region must be, from the sizes Windows reports now: the frame, told apart from the
+// client area by the outer and client sizes (the left, right and bottom borders alike), and the picture
+// box placed past the frame, each sum rounded to the nearest pixel, a half to the even one.
+HRGN ShapeByTheRule(const QWidget &window, const Edges &box)
+{
+    RECT outer{};
+    RECT inner{};
+    GetWindowRect(Handle(window), &outer);
+    GetClientRect(Handle(window), &inner);
+    const float width = float(outer.right - outer.left);
+    const float height = float(outer.bottom - outer.top);
+    const float border = (width - float(inner.right)) / 2;
+    const float top = height - border - float(inner.bottom);
+    HRGN shape = CreateRectRgn(0, 0, Nearest(width), Nearest(height));
+    HRGN client = CreateRectRgn(Nearest(border), Nearest(top), Nearest(width - border), Nearest(height - border));
+    HRGN picture = CreateRectRgn(Nearest(border + box.left), Nearest(top + box.top), Nearest(border + box.right),
+                                 Nearest(top + box.bottom));
+    CombineRgn(shape, shape, client, RGN_DIFF);
+    CombineRgn(shape, shape, picture, RGN_OR);
+    DeleteObject(client);
+    DeleteObject(picture);
+    return shape;
+}
+
+void CompareRegionWithTheRule(const QWidget &about)
+{
+    const int percent = Percent(about);
+    QVERIFY2(PictureBox.count(percent), qPrintable(QStringLiteral("no case for %1 %").arg(percent)));
+    HRGN expected = ShapeByTheRule(about, PictureBox.at(percent));
+    HRGN held = CreateRectRgn(0, 0, 0, 0);
+    const int kind = GetWindowRgn(Handle(about), held);
+    const bool equal = EqualRgn(held, expected);
+    DeleteObject(expected);
+    DeleteObject(held);
+    QCOMPARE(kind, COMPLEXREGION);
+    QVERIFY2(equal, qPrintable(QStringLiteral("at %1 %").arg(percent)));
+}
+
+} // namespace
+
+// In pixels of the whole window: the frame stays whole and, of the client area, only the picture box stays.
 void tst_WindowHints_win::aboutRegionKeepsTheFrameAndCutsTheBands()
 {
-    // The picture box (18, 13, 349 x 84) in the client area's own pixels: left, top, right, bottom.
-    const std::map<int, QRect> pictureBox{
-        {100, QRect(QPoint(18, 13), QPoint(366, 96))},
-        {125, QRect(QPoint(22, 16), QPoint(458, 120))},  // 22.5, 16.25, 458.75, 121.25
-        {150, QRect(QPoint(27, 20), QPoint(549, 145))},  // 19.5 and 145.5 go up, 550.5 down
-        {200, QRect(QPoint(36, 26), QPoint(733, 193))},
-    };
     frmAbout about;
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
-    const int percent = qRound(about.devicePixelRatio() * 100);
-    QVERIFY2(pictureBox.count(percent), qPrintable(QStringLiteral("no case for %1 %").arg(percent)));
+    // Run at a system DPI (TILORA_WINE_DPI), the window has Windows' own scale.
+    if (const int dpi = qEnvironmentVariableIntValue("TILORA_WINE_DPI"))
+        QCOMPARE(Percent(about), dpi * 100 / 96);
+    CompareRegionWithTheRule(about);
+}
 
-    const HWND handle = Handle(about);
-    RECT outer{};
-    RECT inner{};
-    GetWindowRect(handle, &outer);
-    GetClientRect(handle, &inner);
-    POINT origin{0, 0};
-    ClientToScreen(handle, &origin);
-    const QPoint client(origin.x - outer.left, origin.y - outer.top);
-    HRGN expected = CreateRectRgn(0, 0, outer.right - outer.left, outer.bottom - outer.top);
-    HRGN clientArea = CreateRectRgn(client.x(), client.y(), client.x() + inner.right, client.y() + inner.bottom);
-    const QRect box = pictureBox.at(percent).translated(client);
-    HRGN kept = CreateRectRgn(box.left(), box.top(), box.right() + 1, box.bottom() + 1);
-    CombineRgn(expected, expected, clientArea, RGN_DIFF);
-    CombineRgn(expected, expected, kept, RGN_OR);
-    HRGN held = CreateRectRgn(0, 0, 0, 0);
-    QCOMPARE(GetWindowRgn(handle, held), COMPLEXREGION);
-    QVERIFY(EqualRgn(held, expected));
-    for (HRGN region : {expected, clientArea, kept, held})
-        DeleteObject(region);
+// Windows sizes an open window anew when its scale changes, and its frame with it: the region follows at
+// once, without waiting for the window to be activated again.
+void tst_WindowHints_win::aboutRegionFollowsItsSizeAndScale()
+{
+    frmAbout about;
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    about.setFixedSize(about.width() + 31, about.height() + 17);
+    QTRY_COMPARE(about.windowHandle()->size(), QSize(385 + 31, 110 + 17));
+    CompareRegionWithTheRule(about);
+
+    // Qt's own factor stands in for a new monitor only over Windows' 100 %: over a system DPI it takes
+    // that DPI's place.
+    if (qEnvironmentVariableIsSet("TILORA_WINE_DPI"))
+        return;
+    QScreen *screen = about.screen();
+    const int from = Percent(about);
+    const int to = from == 200 ? 175 : from + 25;
+    QHighDpiScaling::setScreenFactor(screen, qreal(to) / from);
+    const auto restore = qScopeGuard([screen] { QHighDpiScaling::setScreenFactor(screen, 1); });
+    QTRY_COMPARE(Percent(about), to);
+    QTest::qWait(100);
+    CompareRegionWithTheRule(about);
 }
 
 QTEST_MAIN(tst_WindowHints_win)

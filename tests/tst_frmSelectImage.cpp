@@ -82,6 +82,7 @@ private slots:
     void listsInFileManagerOrder_data();
     void listsInFileManagerOrder();
     void missingOrEmptyFolderGivesEmptyList();
+    void deepFolderIsListedAndPreviewed();
     void unusualNamesSurviveTheList();
     void startsWithNothingChosen();
     void layoutPlacesEveryControl();
@@ -193,6 +194,27 @@ void tst_frmSelectImage::missingOrEmptyFolderGivesEmptyList()
     RunModal(missing, [](frmSelectImage &dialog) { dialog.cmdOK->click(); });
     QCOMPARE(missing.Tag, QString("True"));
     QCOMPARE(missing.List(missing.ListIndex()), QString());
+}
+
+// A folder whose path is longer than Windows' old limit of 260 characters lists and previews its pictures,
+// also when the path climbs back out of a folder on the way, which a path in Windows' long form may not.
+void tst_frmSelectImage::deepFolderIsListedAndPreviewed()
+{
+    const QString name = QStringLiteral("a folder named at length, deep in a tree");
+    QString deep = folder->path();
+    while (deep.size() <= 300)
+        deep += u'/' + name;
+    QVERIFY(QDir().mkpath(deep));
+    ImageFolder = deep + QStringLiteral("/../") + name;
+    QImage red(64, 48, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QVERIFY(red.save(JoinPath(deep, "a.jpg"), "JPEG"));
+
+    frmSelectImage dialog;
+
+    QCOMPARE(Entries(dialog), QStringList{"a.jpg"});
+    QVERIFY(SelectAndWait(dialog, 0));
+    QVERIFY(IsNear(Preview(dialog).pixel(10, 10), Qt::red));
 }
 
 // Spaces, accents and even a newline in a name are handed back exactly, so the file can be opened; controls

@@ -59,6 +59,9 @@ void frmAbout::ApplyWindowShape()
         if (control && !control->isWindow() && control->isVisibleTo(this))
             shape += control->geometry();
     }
+    // Noted first: handing the shape over may deliver events to this window at once.
+    shapedSize = size();
+    shapedRatio = devicePixelRatio();
     WindowHints::SetShape(this, shape);
 }
 
@@ -67,10 +70,15 @@ void frmAbout::Form_Activate()
     ApplyWindowShape();
 }
 
+// Windows sizes the window anew, frame and all, when its scale changes (moved to another monitor, or
+// the setting changed): the shape is then rebuilt for the new pixels. Qt 6.4 has no event of its own
+// for a new pixel ratio, so whichever event follows the change finds it.
 bool frmAbout::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate)
         Form_Activate();
+    else if (isVisible() && (size() != shapedSize || devicePixelRatio() != shapedRatio))
+        ApplyWindowShape();
     return QDialog::event(event);
 }
 

@@ -32,4 +32,8 @@ private:
     void CreateControls();
     void Form_Activate();
     void cmdOK_Click();
+
+    // The window's size and pixel ratio when its shape was last built.
+    QSize shapedSize;
+    qreal shapedRatio = 0;
 };

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Tilora developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Makes the Windows downloads twice, in two build folders, and compares them: the zip and tilora.exe
-# must come out byte for byte the same, with no time or path of either build in them. The installer
-# is compared too, and the answer told. The first build's packages stay for the installer's test.
+# Makes the Windows downloads twice, in two build folders, and compares them: the zip, tilora.exe and the
+# source archive must come out byte for byte the same, with no time or path of either build in them. The
+# installer is compared too, and the answer told. The first build's packages stay for the installer's test.
 # Usage: packages-twice.sh <source folder> <first build folder> <second build folder>
 set -euo pipefail
 source_dir=$1 first=$2 second=$3
@@ -17,7 +17,8 @@ for build in "$first" "$second"; do
     fi
 done
 status=0
-for file in "$first"/packages/*.zip "$first"/packages/*-setup.exe "$first"/stage/Tilora/tilora.exe; do
+for file in "$first"/packages/*.zip "$first"/packages/*-setup.exe "$first"/packages/*-source.tar.xz \
+    "$first"/stage/Tilora/tilora.exe; do
     twin=$second/${file#"$first"/}
     if cmp -s "$file" "$twin"; then
         echo "same bytes: ${file#"$first"/}"

@@ -3,11 +3,12 @@
 
 #include <QImage>
 #include <QTest>
+#include <QXmlStreamReader>
 #include <map>
 #include <windows.h>
 
 // What Windows reads from tilora.exe itself, as Explorer and the taskbar do: the icon at every size
-// they show, the version information in its properties, and that it opens no console window.
+// they show, the version information in its properties, that it opens no console window, and its manifest.
 class tst_ProgramFile : public QObject {
     Q_OBJECT
 
@@ -19,6 +20,8 @@ private slots:
     void propertiesNameTheProductVersionAndLicence();
     void fixedVersionMatchesTheProject();
     void isAGuiProgram();
+    void manifestDeclaresWhatWindowsReadsBeforeTheStart_data();
+    void manifestDeclaresWhatWindowsReadsBeforeTheStart();
 
 private:
     HMODULE program = nullptr;
@@ -91,6 +94,36 @@ QByteArray VersionInfo()
     if (info.isEmpty() || !GetFileVersionInfoW(path, 0, DWORD(info.size()), info.data()))
         return {};
     return info;
+}
+
+// What the manifest holds at the element (its parent's name, a slash and its own), in the namespace: an
+// attribute's values, or with none named the element's text. Windows ignores a setting in another namespace.
+QStringList ManifestValues(const QByteArray &manifest, const QString &element, const QString &space,
+                           const QString &attribute)
+{
+    QStringList values;
+    QStringList path;
+    QXmlStreamReader reader(manifest);
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.isEndElement())
+            path.removeLast();
+        if (!reader.isStartElement())
+            continue;
+        const QString name = (path.isEmpty() ? QString() : path.last()) + u'/' + reader.name().toString();
+        path.append(reader.name().toString());
+        if (name != element || reader.namespaceUri() != space)
+            continue;
+        if (attribute.isEmpty()) {
+            values.append(reader.readElementText());
+            path.removeLast();
+        } else {
+            values.append(reader.attributes().value(attribute).toString());
+        }
+    }
+    if (reader.hasError())
+        values.append(QStringLiteral("error: ") + reader.errorString());
+    return values;
 }
 
 } // namespace
@@ -169,6 +202,41 @@ void tst_ProgramFile::isAGuiProgram()
     const auto *headers = reinterpret_cast<const IMAGE_NT_HEADERS *>(reinterpret_cast<const char *>(dos) + dos->e_lfanew);
     QCOMPARE(headers->Signature, DWORD(IMAGE_NT_SIGNATURE));
     QCOMPARE(headers->OptionalHeader.Subsystem, WORD(IMAGE_SUBSYSTEM_WINDOWS_GUI));
+}
+
+void tst_ProgramFile::manifestDeclaresWhatWindowsReadsBeforeTheStart_data()
+{
+    QTest::addColumn<QString>("element");
+    QTest::addColumn<QString>("space");
+    QTest::addColumn<QString>("attribute");
+    QTest::addColumn<QString>("expected");
+    const QString assembly = QStringLiteral("urn:schemas-microsoft-com:asm.v1");
+    const QString settings2016 = QStringLiteral("http://schemas.microsoft.com/SMI/2016/WindowsSettings");
+    QTest::newRow("Windows 10 and 11") << "application/supportedOS" << "urn:schemas-microsoft-com:compatibility.v1"
+                                       << "Id" << "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}";
+    QTest::newRow("per-monitor v2") << "windowsSettings/dpiAwareness" << settings2016 << "" << "PerMonitorV2";
+    QTest::newRow("per-monitor, before Windows 10 1607")
+        << "windowsSettings/dpiAware" << "http://schemas.microsoft.com/SMI/2005/WindowsSettings" << "" << "true/pm";
+    QTest::newRow("long paths") << "windowsSettings/longPathAware" << settings2016 << "" << "true";
+    QTest::newRow("common controls") << "dependentAssembly/assemblyIdentity" << assembly << "name"
+                                     << "Microsoft.Windows.Common-Controls";
+    QTest::newRow("common controls 6") << "dependentAssembly/assemblyIdentity" << assembly << "version" << "6.0.0.0";
+    QTest::newRow("version") << "assembly/assemblyIdentity" << assembly << "version" << TILORA_VERSION ".0";
+    QTest::newRow("user's rights") << "requestedPrivileges/requestedExecutionLevel" << "urn:schemas-microsoft-com:asm.v3"
+                                   << "level" << "asInvoker";
+}
+
+// Read as Windows' loader finds it: resource 1 of type RT_MANIFEST, the one a program's start reads.
+void tst_ProgramFile::manifestDeclaresWhatWindowsReadsBeforeTheStart()
+{
+    QFETCH(QString, element);
+    QFETCH(QString, space);
+    QFETCH(QString, attribute);
+    QFETCH(QString, expected);
+    const QByteArray manifest = Resource(program, RT_MANIFEST, MAKEINTRESOURCEW(1));
+    QVERIFY(!manifest.isEmpty());
+    const QStringList values = ManifestValues(manifest, element, space, attribute);
+    QVERIFY2(values == QStringList{expected}, qPrintable(values.join(u", ")));
 }
 
 QTEST_GUILESS_MAIN(tst_ProgramFile)
