@@ -17,7 +17,8 @@ WASM_CACHE=${TILORA_ROOTS:-/var/cache/tilora}/wasm
 # Qt's CMake files look for emscripten under EMSDK; Debian keeps it here.
 export EMSDK=/usr/share/emscripten
 EMSCRIPTEN_TOOLCHAIN=$EMSDK/cmake/Modules/Platform/Emscripten.cmake
-WASM_QT_PATCHES=(dist/web/qt-*.patch)
+# Changes Qt needs for this emscripten, each saying why; none so far.
+mapfile -t WASM_QT_PATCHES < <(compgen -G 'dist/web/qt-*.patch' || true)
 
 # Debian's emscripten ships its system libraries prebuilt in a frozen cache; the variants Qt and the
 # game link (size-optimised, Asyncify) that it lacks are built once into a writable copy of it.
@@ -62,7 +63,7 @@ ensure_web_toolchain() {
     EMSCRIPTEN_VERSION=$(dpkg-query -W -f='${Version}' emscripten)
     EMSCRIPTEN_VERSION=${EMSCRIPTEN_VERSION#*:}
     # The recipe, with the patches it applies, is part of the name: a Qt configured otherwise is built afresh.
-    recipe=$( { declare -f build_wasm_qt; cat "${WASM_QT_PATCHES[@]}" 2>/dev/null; } | sha256sum | cut -c1-12)
+    recipe=$( { declare -f build_wasm_qt; [ ${#WASM_QT_PATCHES[@]} -eq 0 ] || cat "${WASM_QT_PATCHES[@]}"; } | sha256sum | cut -c1-12)
     WASM_QT=$WASM_CACHE/qt6-base-${qt_version#*:}-emscripten-$EMSCRIPTEN_VERSION-$recipe
     as_root mkdir -p "$WASM_CACHE"
     prepare_emscripten_cache
