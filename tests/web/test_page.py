@@ -29,6 +29,7 @@ FIRST_ENTRY, CHOOSER_OK = (4 + 30, 6 + 10), (146 + 54, 6 + 18)
 PREVIEW = (146, 88, 107, 80)
 ABOUT_OK = (18 + 2 + 282 + 26, 13 + 2 + 4 + 14)
 ABOUT_BAND = (8, 50)
+ABOUT_STRIP = (30, 40, 60, 6)
 RESULT_LABEL = (PLAY_AREA[0] + 106, PLAY_AREA[1] + 106, 108, 28)
 
 # Every Qt window as the page shows it: its caption, where its client area lies in the viewport,
@@ -215,6 +216,13 @@ class PageTest(unittest.TestCase):
         self.click(about, ABOUT_OK)
         self.assertTrue(self.gone('About ...'), 'OK does not close the About window')
         self.assertFalse(self.window('Tilora')['blocked'])
+
+    # Known defect: the About window's canvas stays unpainted in the page (its shape and OK work); not yet understood.
+    @unittest.expectedFailure
+    def test_about_shows_its_picture(self):
+        self.click(self.main, ABOUT)
+        about = self.window('About ...')
+        self.assertTrue(wait_for(lambda: len(set(self.pixels(about, ABOUT_STRIP))) > 20, 5), 'the About picture does not show')
 
     def test_exit_ends_the_game_and_the_page_starts_it_afresh(self):
         self.click(self.main, EXIT)
