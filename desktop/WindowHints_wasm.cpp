@@ -1,0 +1,93 @@
+// SPDX-FileCopyrightText: 2026 Tilora developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "desktop/WindowHints.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <emscripten/val.h>
+#include <QWidget>
+#include <QWindow>
+
+// In a web page every window is an element of the page, with a title bar that Qt draws; the screen
+// is the part of the page given to the game.
+namespace {
+
+// A tab cannot close itself: as the last window closes, the page is told to say that the game has ended.
+void TellPageWhenTheGameEnds()
+{
+    [[maybe_unused]] static const bool connected = bool(QObject::connect(qGuiApp, &QGuiApplication::lastWindowClosed, [] {
+        const emscripten::val event = emscripten::val::global("CustomEvent").new_(emscripten::val("tilora-ended"));
+        emscripten::val::global("window").call<void>("dispatchEvent", event);
+    }));
+}
+
+QMargins Frame(QWidget *window)
+{
+    window->winId();
+    return window->windowHandle()->frameMargins();
+}
+
+} // namespace
+
+namespace WindowHints {
+
+void CentreOnScreen(QWidget *window)
+{
+    const QMargins frame = Frame(window);
+    QRect framed(QPoint(0, 0), window->size().grownBy(frame));
+    framed.moveCenter(QGuiApplication::primaryScreen()->availableGeometry().center());
+    window->setGeometry(framed.marginsRemoved(frame));
+}
+
+// Qt shows a page's main window filling the page without its title bar, at first and whenever it is
+// shown again; the game keeps its own size and caption.
+void SetVisibleCentred(QWidget *window, bool visible, const std::function<void(bool)> &setVisible)
+{
+    if (visible)
+        window->setWindowState(window->windowState() & ~(Qt::WindowFullScreen | Qt::WindowMaximized));
+    if (!visible || window->isVisible()) {
+        setVisible(visible);
+        return;
+    }
+    TellPageWhenTheGameEnds();
+    CentreOnScreen(window);
+    setVisible(true);
+    // Qt's title bar has its height only once the window is in the page.
+    CentreOnScreen(window);
+}
+
+// A page has no taskbar.
+void KeepOffTaskbar(QWidget *) {}
+
+void StayAbove(QWidget *dialog, const QWidget *window)
+{
+    dialog->winId();
+    dialog->windowHandle()->setTransientParent(window->windowHandle());
+}
+
+// The window's outline is cut by the page itself, and the page shows through it.
+bool SeeThroughWindows()
+{
+    return false;
+}
+
+bool ShowsAt(const QWidget *window, QPoint globalPosition)
+{
+    return QGuiApplication::topLevelAt(globalPosition) == window->windowHandle();
+}
+
+QRegion ShapeWithFrame(const QRegion &client, QSize clientSize, const QMargins &frame)
+{
+    const QRect clientArea(QPoint(0, 0), clientSize);
+    return QRegion(clientArea.marginsAdded(frame)).subtracted(clientArea).united(client);
+}
+
+// Qt clips the window's element, title bar included, to the mask, so clicks outside it reach the page.
+void SetShape(QWidget *window, const QRegion &client)
+{
+    const QMargins frame = Frame(window);
+    window->windowHandle()->setMask(ShapeWithFrame(client, window->size(), frame).translated(frame.left(), frame.top()));
+}
+
+} // namespace WindowHints

