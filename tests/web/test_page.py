@@ -17,9 +17,9 @@ from selenium.webdriver.common.actions.action_builder import ActionBuilder
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 BUILD = pathlib.Path(os.environ.get('TILORA_WEB_BUILD', ROOT / 'build-web'))
-spec = importlib.util.spec_from_file_location('web_server', ROOT / 'scripts' / 'web-server.py')
-web_server = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(web_server)
+server_module = importlib.util.spec_from_file_location('web_server', ROOT / 'scripts' / 'web-server.py')
+web_server = importlib.util.module_from_spec(server_module)
+server_module.loader.exec_module(web_server)
 
 # The layouts, from each window's client area, as the end-to-end suite knows them.
 MAIN_SIZE = (349, 329)
