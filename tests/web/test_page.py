@@ -75,21 +75,15 @@ window.tiloraPixels = (id, left, top, width, height) =>
 // The shapes of the dark marks on a window, line by line, each cut at the blank columns around it: the
 // letters of its texts. Letters a font lacks all come out as the same empty box.
 window.tiloraLetterShapes = id => {
-  const canvas = tiloraCanvas(id);
-  const [width, height] = [canvas.width, canvas.height];
-  const pixels = canvas.getContext('2d').getImageData(0, 0, width, height).data;
+  const canvas = tiloraCanvas(id), width = canvas.width;
+  const pixels = canvas.getContext('2d').getImageData(0, 0, width, canvas.height).data;
   const ink = (x, y) => pixels[(y * width + x) * 4] + pixels[(y * width + x) * 4 + 1] + pixels[(y * width + x) * 4 + 2] < 300;
+  const inkedRow = y => y < canvas.height && [...Array(width).keys()].some(x => ink(x, y));
   const shapes = [];
-  let top = -1;
-  for (let y = 0; y <= height; ++y) {
-    let inked = false;
-    for (let x = 0; y < height && x < width && !inked; ++x) inked = ink(x, y);
-    if (inked && top < 0) top = y;
-    if (inked || top < 0) continue;
-    let shape = '';
-    for (let x = 0; x <= width; ++x) {
-      let column = '';
-      for (let row = top; x < width && row < y; ++row) column += ink(x, row) ? '1' : '0';
+  for (let y = 0, top = -1; y <= canvas.height; ++y) {
+    if (inkedRow(y)) { if (top < 0) top = y; continue; }
+    for (let x = 0, shape = ''; top >= 0 && x <= width; ++x) {
+      const column = [...Array(y - top).keys()].map(row => x < width && ink(x, top + row) ? 1 : 0).join('');
       if (column.includes('1')) shape += column + '|';
       else if (shape) { shapes.push(shape); shape = ''; }
     }
@@ -276,9 +270,6 @@ class PageTest(unittest.TestCase):
             forget.click()
         self.assertTrue(wait_for(lambda: not forget.is_enabled()), 'the pictures are not forgotten')
 
-    def add_pictures(self, *files):
-        self.browser.find_element('id', 'add-pictures').send_keys('\n'.join(str(file) for file in files))
-
     def drop_picture(self, name, content, point):
         self.js('''const [name, content, x, y] = arguments;
           const bytes = Uint8Array.from(atob(content), c => c.charCodeAt(0));
@@ -300,7 +291,7 @@ class PageTest(unittest.TestCase):
         with tempfile.TemporaryDirectory() as folder:
             broken = pathlib.Path(folder) / name
             broken.write_bytes(b'not a picture at all')
-            self.add_pictures(broken)
+            self.browser.find_element('id', 'add-pictures').send_keys(str(broken))
             self.assertTrue(wait_for(lambda: '1 picture added' in self.status()), self.status())
 
     def chooser_previews(self, *keys):
@@ -312,8 +303,7 @@ class PageTest(unittest.TestCase):
         previews = [wait_for(lambda: len(set(self.pixels(chooser, PREVIEW))) > 100 and self.pixels(chooser, PREVIEW))]
         for key in keys:
             self.key(key)
-            time.sleep(0.3)
-            previews.append(self.pixels(chooser, PREVIEW))
+            previews.append(wait_for(lambda: (p := self.pixels(chooser, PREVIEW)) != previews[-1] and p, 5))
         return chooser, previews
 
     def cancel(self, chooser):
@@ -409,10 +399,9 @@ class PageTest(unittest.TestCase):
         self.click(chooser, CHOOSER_OK)
         message = self.open_message()
         self.assertIsNotNone(message, 'a broken picture gives no message')
-        time.sleep(0.5)
-        shapes = self.js('return tiloraLetterShapes(arguments[0]);', message['id'])
+        shapes = wait_for(lambda: len(s := self.js('return tiloraLetterShapes(arguments[0]);', message['id'])) > 20 and s)
         self.browser.get_screenshot_as_file(str(BUILD / 'japanese-message.png'))
-        self.assertGreater(len(shapes), 20, 'the message shows hardly any letters')
+        self.assertTrue(shapes, 'the message shows hardly any letters')
         self.assertGreater(len(set(shapes)) / len(shapes), 0.6, 'the Japanese letters are drawn as empty boxes')
         self.key(Keys.ENTER)
 
@@ -427,11 +416,10 @@ class PageTest(unittest.TestCase):
         self.assertEqual((self.main['width'], self.main['height']), MAIN_SIZE, 'the pieces are not square at 40 px')
         self.assertGreaterEqual(self.main['x'], 0)
         self.assertLessEqual(self.main['x'] + self.main['width'], 360)
-        controls = self.js('const r = document.getElementById("pictures").getBoundingClientRect(); return [r.left, r.top, r.right, r.bottom];')
-        self.assertGreaterEqual(controls[0], 0)
-        self.assertLessEqual(controls[2], 360)
-        self.assertGreaterEqual(controls[1], self.main['y'] + self.main['height'], 'the picture controls cover the game')
-        self.assertLessEqual(controls[3], 740)
+        left, top, right, bottom = self.js('const r = document.getElementById("pictures").getBoundingClientRect(); '
+                                           'return [r.left, r.top, r.right, r.bottom];')
+        self.assertTrue(0 <= left and right <= 360 and self.main['y'] + self.main['height'] <= top and bottom <= 740,
+                        'the picture controls do not fit below the game')
         self.browser.get_screenshot_as_file(str(BUILD / 'phone.png'))
 
         pieces, _ = self.start_a_game()
@@ -453,16 +441,14 @@ class PageTest(unittest.TestCase):
     def test_the_clock_waits_while_the_page_is_hidden(self):
         pieces, picked = self.start_a_game()
         self.hide_page(True)
+        hidden = time.monotonic()
         self.addCleanup(self.hide_page, False)
         time.sleep(max(0.0, picked + 6.5 - time.monotonic()))
         self.assertEqual(self.squares(), pieces, 'the preview ended while the page was hidden')
         shown = time.monotonic()
         self.hide_page(False)
         self.assertTrue(wait_for(lambda: self.squares() != pieces, 10), 'the game does not go on once the page shows')
-        self.assertGreaterEqual(time.monotonic() - picked, 9, 'the hidden time counted')
-        self.assertLess(time.monotonic() - shown, 5.5)
-
-
+        self.assertGreaterEqual(time.monotonic() - picked - (shown - hidden), 4.5, 'the hidden time counted')
 
 class FontTest(unittest.TestCase):
     """The page's Chinese and Japanese fonts are cut down to their translations: a text changed since needs them cut anew."""
