@@ -292,7 +292,7 @@ class PageTest(unittest.TestCase):
             broken = pathlib.Path(folder) / name
             broken.write_bytes(b'not a picture at all')
             self.browser.find_element('id', 'add-pictures').send_keys(str(broken))
-            self.assertTrue(wait_for(lambda: '1 picture added' in self.status()), self.status())
+            self.assertTrue(wait_for(lambda: self.browser.find_element('id', 'pictures-count').text), self.status())
 
     def chooser_previews(self, *keys):
         """Opens New Game and previews the first entry, then the entries the keys move to, in turn; leaves the chooser open."""
@@ -332,6 +332,7 @@ class PageTest(unittest.TestCase):
         first = sorted((ROOT / 'images').glob('*.jpg'))[0]
         self.drop_picture('your-holiday.jpg', first.read_bytes(), self.at(self.main, self.cell_centre(20)))
         self.assertTrue(wait_for(lambda: self.browser.find_element('id', 'pictures-count').text == 'Your pictures: 2'))
+        self.assertIn('Pictures added: 1.', self.status())
 
         for visit in ('added', 'reloaded'):
             chooser, (_, scan, holiday) = self.chooser_previews(Keys.END, Keys.UP)
@@ -382,6 +383,7 @@ class PageTest(unittest.TestCase):
         self.speaking('de-DE')
         self.click(self.main, NEW_GAME)
         self.assertIsNotNone(self.window(self.translated('de', 'Select Game')), 'the chooser is not German')
+        self.assertEqual(self.browser.find_element('id', 'add-pictures-words').text, 'Bilder hinzufügen')
 
     def test_speaks_japanese_with_its_own_letters(self):
         self.speaking('ja')
