@@ -408,16 +408,19 @@ class PageTest(unittest.TestCase):
         self.key(Keys.ENTER)
 
     def test_fits_a_phone_held_upright_and_a_finger_swaps_pieces(self):
-        self.browser.execute_cdp_cmd('Emulation.setDeviceMetricsOverride',
-                                     {'width': 360, 'height': 740, 'deviceScaleFactor': 1, 'mobile': True})
-        self.browser.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': True, 'maxTouchPoints': 5})
         self.addCleanup(self.browser.execute_cdp_cmd, 'Emulation.clearDeviceMetricsOverride', {})
         self.addCleanup(self.browser.execute_cdp_cmd, 'Emulation.setTouchEmulationEnabled', {'enabled': False})
-        self.open_page()
-        self.assertEqual(self.js('return [innerWidth, document.documentElement.scrollWidth];'), [360, 360])
-        self.assertEqual((self.main['width'], self.main['height']), MAIN_SIZE, 'the pieces are not square at 40 px')
-        self.assertGreaterEqual(self.main['x'], 0)
-        self.assertLessEqual(self.main['x'] + self.main['width'], 360)
+        self.browser.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': True, 'maxTouchPoints': 5})
+        # A phone narrower than the window is shown the page zoomed out; one 360 px wide, as it is.
+        for width, zoom in ((320, 320 / 360), (360, 1)):
+            self.browser.execute_cdp_cmd('Emulation.setDeviceMetricsOverride',
+                                         {'width': width, 'height': 740, 'deviceScaleFactor': 1, 'mobile': True})
+            self.open_page()
+            layout, scrolled, scale = self.js('return [innerWidth, document.documentElement.scrollWidth, visualViewport.scale];')
+            self.assertEqual((layout, scrolled), (360, 360), f'{width} px: the page scrolls sideways')
+            self.assertAlmostEqual(scale, zoom, 3)
+            self.assertTrue(0 <= self.main['x'] and self.main['x'] + self.main['width'] <= 360, f'{width} px: the game does not fit')
+            self.assertEqual((round(self.main['width']), round(self.main['height'])), MAIN_SIZE, 'the pieces are not square')
         left, top, right, bottom = self.js('const r = document.getElementById("pictures").getBoundingClientRect(); '
                                            'return [r.left, r.top, r.right, r.bottom];')
         self.assertTrue(0 <= left and right <= 360 and self.main['y'] + self.main['height'] <= top and bottom <= 740,
