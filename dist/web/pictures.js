@@ -157,8 +157,11 @@ const tiloraPictures = (() => {
       }
     }
     kept = new Set();
-    if (database)
+    try {
       await done(store('readwrite').clear());
+    } catch {
+      // A browser that keeps nothing has nothing stored to remove.
+    }
     showCount();
     say(FORGOTTEN);
   }

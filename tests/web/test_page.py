@@ -324,6 +324,8 @@ class PageTest(unittest.TestCase):
 
     def test_added_pictures_are_listed_kept_until_forgotten(self):
         self.forget_pictures()
+        fetched = 'return performance.getEntriesByType("resource").map(entry => entry.name);'
+        page_files = set(self.js(fetched))
         chooser, (first_sample, last_sample) = self.chooser_previews(Keys.END)
         self.cancel(chooser)
         # The chooser lists by name, so these two come last: a JPEG in name only from the picker, and a copy
@@ -338,6 +340,7 @@ class PageTest(unittest.TestCase):
             chooser, (_, scan, holiday) = self.chooser_previews(Keys.END, Keys.UP)
             self.assertTrue(holiday == first_sample, f'{visit}: the dropped picture is not listed')
             self.assertFalse(scan in (first_sample, last_sample), f'{visit}: the broken picture is not listed')
+            self.assertLessEqual(set(self.js(fetched)), page_files, f'{visit}: the page made a request for the pictures')
             if visit == 'added':
                 # The broken one is chosen: the game's own message, and the game goes on.
                 self.key(Keys.END)
