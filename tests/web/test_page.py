@@ -388,27 +388,24 @@ class PageTest(unittest.TestCase):
         self.assertIsNotNone(self.window(self.translated('de', 'Select Game')), 'the chooser is not German')
         self.assertEqual(self.browser.find_element('id', 'add-pictures-words').text, 'Bilder hinzufügen')
 
-    def test_speaks_japanese_with_its_own_letters(self):
-        self.speaking('ja')
-        self.click(self.main, NEW_GAME)
-        chooser = self.window(self.translated('ja', 'Select Game'))
-        self.assertIsNotNone(chooser, 'the chooser is not Japanese')
-        self.cancel(chooser)
-        # The game's message about a broken picture, listed last, lettered by the program itself.
-        self.add_broken_picture('your-scan.jpg')
-        self.addCleanup(self.forget_pictures)
-        self.click(self.main, NEW_GAME)
-        chooser = self.window(self.translated('ja', 'Select Game'))
-        self.click(chooser, FIRST_ENTRY)
-        self.key(Keys.END)
-        self.click(chooser, CHOOSER_OK)
-        message = self.open_message()
-        self.assertIsNotNone(message, 'a broken picture gives no message')
-        shapes = wait_for(lambda: len(s := self.js('return tiloraLetterShapes(arguments[0]);', message['id'])) > 20 and s)
-        self.browser.get_screenshot_as_file(str(BUILD / 'japanese-message.png'))
-        self.assertTrue(shapes, 'the message shows hardly any letters')
-        self.assertGreater(len(set(shapes)) / len(shapes), 0.6, 'the Japanese letters are drawn as empty boxes')
-        self.key(Keys.ENTER)
+    def test_speaks_japanese_and_chinese_with_their_own_letters(self):
+        for language, browser_language in (('ja', 'ja'), ('zh_CN', 'zh-CN')):
+            with self.subTest(language):
+                self.speaking(browser_language)
+                # The game's message about a broken picture, listed last, lettered by the program itself.
+                self.add_broken_picture('your-scan.jpg')
+                self.click(self.main, NEW_GAME)
+                chooser = self.window(self.translated(language, 'Select Game'))
+                self.assertIsNotNone(chooser, 'the chooser does not speak the language')
+                self.click(chooser, FIRST_ENTRY)
+                self.key(Keys.END)
+                self.click(chooser, CHOOSER_OK)
+                message = self.open_message()
+                self.assertIsNotNone(message, 'a broken picture gives no message')
+                shapes = wait_for(lambda: len(s := self.js('return tiloraLetterShapes(arguments[0]);', message['id'])) > 20 and s)
+                self.browser.get_screenshot_as_file(str(BUILD / f'message-{language}.png'))
+                self.assertTrue(shapes, 'the message shows hardly any letters')
+                self.assertGreater(len(set(shapes)) / len(shapes), 0.6, 'the letters are drawn as empty boxes')
 
     def test_fits_a_phone_held_upright_and_a_finger_swaps_pieces(self):
         self.addCleanup(self.browser.execute_cdp_cmd, 'Emulation.clearDeviceMetricsOverride', {})
