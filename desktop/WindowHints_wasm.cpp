@@ -3,11 +3,17 @@
 
 #include "desktop/WindowHints.h"
 
+#include "desktop/Translations.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QScreen>
 #include <emscripten/val.h>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 
 // In a web page every window is an element of the page, with a title bar that Qt draws; the screen
 // is the part of the page given to the game.
@@ -16,10 +22,48 @@ namespace {
 // A tab cannot close itself: as the last window closes, the page is told to say that the game has ended.
 void TellPageWhenTheGameEnds()
 {
-    [[maybe_unused]] static const bool connected = bool(QObject::connect(qGuiApp, &QGuiApplication::lastWindowClosed, [] {
+    QObject::connect(qGuiApp, &QGuiApplication::lastWindowClosed, [] {
         const emscripten::val event = emscripten::val::global("CustomEvent").new_(emscripten::val("tilora-ended"));
         emscripten::val::global("window").call<void>("dispatchEvent", event);
-    }));
+    });
+}
+
+// The program cannot reach the browser's fonts, and Qt brings only Latin, Greek and Cyrillic ones: the page
+// carries Noto Sans CJK cut down to what the Japanese and Chinese texts show, each language's own face first.
+void AddChineseAndJapaneseLettering()
+{
+    QStringList families;
+    for (const QString &file : {QStringLiteral("/fonts/NotoSansCJK-JP-Tilora.otf"), QStringLiteral("/fonts/NotoSansCJK-SC-Tilora.otf")})
+        families += QFontDatabase::applicationFontFamilies(QFontDatabase::addApplicationFont(file));
+    if (Translations::Shown() == QLatin1String("zh_CN"))
+        std::reverse(families.begin(), families.end());
+    for (const QChar::Script script : {QChar::Script_Han, QChar::Script_Hiragana, QChar::Script_Katakana, QChar::Script_Common})
+        QFontDatabase::setApplicationFallbackFontFamilies(script, families);
+}
+
+// A browser slows a hidden tab's timers to a tick a second or less, which would leave the game's clock
+// crawling where the player cannot see it. Time stands still for the program instead: no timer fires while
+// the page is hidden, so the preview and the clock wait for the player to come back.
+class StillWhileHidden : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        return event->type() == QEvent::Timer && emscripten::val::global("document")["hidden"].as<bool>();
+    }
+};
+
+// What the page asks of the program once, as its main window first appears.
+void JoinPage()
+{
+    [[maybe_unused]] static const bool joined = [] {
+        TellPageWhenTheGameEnds();
+        AddChineseAndJapaneseLettering();
+        QCoreApplication::instance()->installEventFilter(new StillWhileHidden(QCoreApplication::instance()));
+        return true;
+    }();
 }
 
 QMargins Frame(QWidget *window)
@@ -50,7 +94,7 @@ void SetVisibleCentred(QWidget *window, bool visible, const std::function<void(b
         setVisible(visible);
         return;
     }
-    TellPageWhenTheGameEnds();
+    JoinPage();
     CentreOnScreen(window);
     setVisible(true);
     // Qt's title bar has its height only once the window is in the page.

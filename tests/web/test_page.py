@@ -4,16 +4,23 @@
 served as a static host serves it, and driven with real pointer input, as the end-to-end suite drives
 the desktop game. Qt draws each window into a canvas of its own, so what a window shows is read back
 from that canvas."""
+import base64
 import importlib.util
 import os
 import pathlib
+import tempfile
 import threading
 import time
 import unittest
+import xml.etree.ElementTree as ElementTree
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.actions import interaction
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
+from selenium.webdriver.common.actions.pointer_input import PointerInput
+from selenium.webdriver.common.keys import Keys
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 BUILD = pathlib.Path(os.environ.get('TILORA_WEB_BUILD', ROOT / 'build-web'))
@@ -26,6 +33,7 @@ MAIN_SIZE = (349, 329)
 PLAY_AREA = (4 + 10, 4 + 12)
 NEW_GAME, ABOUT, EXIT = (4 + 23, 274 + 25), (54 + 23, 274 + 25), (104 + 23, 274 + 25)
 FIRST_ENTRY, CHOOSER_OK = (4 + 30, 6 + 10), (146 + 54, 6 + 18)
+CHOOSER_CANCEL = (146 + 54, 48 + 18)
 PREVIEW = (146, 88, 107, 80)
 ABOUT_OK = (18 + 2 + 282 + 26, 13 + 2 + 4 + 14)
 ABOUT_BAND = (8, 50)
@@ -64,6 +72,25 @@ window.tiloraSquares = (id, left, top) => {
 };
 window.tiloraPixels = (id, left, top, width, height) =>
   Array.from(tiloraCanvas(id).getContext('2d').getImageData(left, top, width, height).data);
+// The shapes of the dark marks on a window, line by line, each cut at the blank columns around it: the
+// letters of its texts. Letters a font lacks all come out as the same empty box.
+window.tiloraLetterShapes = id => {
+  const canvas = tiloraCanvas(id), width = canvas.width;
+  const pixels = canvas.getContext('2d').getImageData(0, 0, width, canvas.height).data;
+  const ink = (x, y) => pixels[(y * width + x) * 4] + pixels[(y * width + x) * 4 + 1] + pixels[(y * width + x) * 4 + 2] < 300;
+  const inkedRow = y => y < canvas.height && [...Array(width).keys()].some(x => ink(x, y));
+  const shapes = [];
+  for (let y = 0, top = -1; y <= canvas.height; ++y) {
+    if (inkedRow(y)) { if (top < 0) top = y; continue; }
+    for (let x = 0, shape = ''; top >= 0 && x <= width; ++x) {
+      const column = [...Array(y - top).keys()].map(row => x < width && ink(x, top + row) ? 1 : 0).join('');
+      if (column.includes('1')) shape += column + '|';
+      else if (shape) { shapes.push(shape); shape = ''; }
+    }
+    top = -1;
+  }
+  return shapes;
+};
 window.tiloraHitsWindow = (x, y) => {
   const root = document.querySelector('#qt-shadow-container').shadowRoot;
   return root.elementFromPoint(x, y)?.closest('.qt-window')?.id ?? null;
@@ -234,6 +261,211 @@ class PageTest(unittest.TestCase):
         self.assertIsNotNone(self.main, 'the game does not start afresh')
         self.assertTrue(self.js('return document.getElementById("ended").hidden;'))
         self.assertEqual(self.errors(), [])
+
+    # The player's own pictures, the browser's language, touch and a phone's screen, and hidden tabs.
+
+    def forget_pictures(self):
+        forget = self.browser.find_element('id', 'forget-pictures')
+        if forget.is_enabled():
+            forget.click()
+        self.assertTrue(wait_for(lambda: not forget.is_enabled()), 'the pictures are not forgotten')
+
+    def drop_picture(self, name, content, point):
+        self.js('''const [name, content, x, y] = arguments;
+          const bytes = Uint8Array.from(atob(content), c => c.charCodeAt(0));
+          const carried = new DataTransfer();
+          carried.items.add(new File([bytes], name, {type: 'image/jpeg'}));
+          const target = document.querySelector('#qt-shadow-container').shadowRoot.elementFromPoint(x, y);
+          for (const type of ['dragenter', 'dragover', 'drop'])
+            target.dispatchEvent(new DragEvent(type, {dataTransfer: carried, bubbles: true, cancelable: true,
+                                                      composed: true, clientX: x, clientY: y}));''',
+                name, base64.b64encode(content).decode(), *point)
+
+    def status(self):
+        return self.browser.find_element('id', 'pictures-status').text
+
+    def key(self, key):
+        ActionChains(self.browser).send_keys(key).perform()
+
+    def add_broken_picture(self, name):
+        with tempfile.TemporaryDirectory() as folder:
+            broken = pathlib.Path(folder) / name
+            broken.write_bytes(b'not a picture at all')
+            self.browser.find_element('id', 'add-pictures').send_keys(str(broken))
+            self.assertTrue(wait_for(lambda: self.browser.find_element('id', 'pictures-count').text), self.status())
+
+    def chooser_previews(self, *keys):
+        """Opens New Game and previews the first entry, then the entries the keys move to, in turn; leaves the chooser open."""
+        self.click(self.main, NEW_GAME)
+        chooser = self.window('Select Game')
+        self.assertIsNotNone(chooser, 'no chooser')
+        self.click(chooser, FIRST_ENTRY)
+        previews = [wait_for(lambda: len(set(self.pixels(chooser, PREVIEW))) > 100 and self.pixels(chooser, PREVIEW))]
+        for key in keys:
+            self.key(key)
+            previews.append(wait_for(lambda: (p := self.pixels(chooser, PREVIEW)) != previews[-1] and p, 5))
+        return chooser, previews
+
+    def cancel(self, chooser):
+        self.click(chooser, CHOOSER_CANCEL)
+        self.assertTrue(self.gone(chooser['title']), 'the chooser stays open')
+
+    def start_a_game(self):
+        """Starts a game with the first picture; the whole picture's squares and the moment the chooser closed."""
+        chooser, _ = self.chooser_previews()
+        self.click(chooser, CHOOSER_OK)
+        picked = time.monotonic()
+        pieces = wait_for(lambda: (s := self.squares()) and len(set(s)) == 48 and s)
+        self.assertTrue(pieces, 'the whole picture does not show')
+        return pieces, picked
+
+    def open_message(self):
+        return wait_for(lambda: next((w for w in self.windows() if w['title'] == 'Tilora' and w['id'] != self.main['id']), None))
+
+    def test_added_pictures_are_listed_kept_until_forgotten(self):
+        self.forget_pictures()
+        fetched = 'return performance.getEntriesByType("resource").map(entry => entry.name);'
+        page_files = set(self.js(fetched))
+        chooser, (first_sample, last_sample) = self.chooser_previews(Keys.END)
+        self.cancel(chooser)
+        # The chooser lists by name, so these two come last: a JPEG in name only from the picker, and a copy
+        # of the first sample dropped onto the game.
+        self.add_broken_picture('your-scan.jpeg')
+        first = sorted((ROOT / 'images').glob('*.jpg'))[0]
+        self.drop_picture('your-holiday.jpg', first.read_bytes(), self.at(self.main, self.cell_centre(20)))
+        self.assertTrue(wait_for(lambda: self.browser.find_element('id', 'pictures-count').text == 'Your pictures: 2'))
+        self.assertIn('Pictures added: 1.', self.status())
+
+        for visit in ('added', 'reloaded'):
+            chooser, (_, scan, holiday) = self.chooser_previews(Keys.END, Keys.UP)
+            self.assertTrue(holiday == first_sample, f'{visit}: the dropped picture is not listed')
+            self.assertFalse(scan in (first_sample, last_sample), f'{visit}: the broken picture is not listed')
+            self.assertLessEqual(set(self.js(fetched)), page_files, f'{visit}: the page made a request for the pictures')
+            if visit == 'added':
+                # The broken one is chosen: the game's own message, and the game goes on.
+                self.key(Keys.END)
+                self.click(chooser, CHOOSER_OK)
+                message = self.open_message()
+                self.assertIsNotNone(message, 'a broken picture gives no message')
+                self.assertTrue(self.window('Tilora')['blocked'])
+                self.key(Keys.ENTER)
+                self.assertTrue(wait_for(lambda: self.open_message() is None), 'the message does not close')
+                self.assertFalse(self.window('Tilora')['blocked'])
+                self.open_page()
+            else:
+                self.cancel(chooser)
+
+        self.forget_pictures()
+        self.assertIn('forgotten', self.status())
+        for visit in ('forgotten', 'reloaded'):
+            chooser, previews = self.chooser_previews(Keys.END)
+            self.assertTrue(previews[1] == last_sample, f'{visit}: forgotten pictures are still listed')
+            self.cancel(chooser)
+            self.open_page()
+        self.assertEqual(self.errors(), [])
+
+    def speaking(self, language):
+        """This test's page in a browser of its own whose first language is the one given."""
+        options = webdriver.ChromeOptions()
+        options.binary_location = '/usr/bin/chromium'
+        for argument in ('--headless=new', '--no-sandbox', '--window-size=1024,768', '--force-device-scale-factor=1',
+                         '--disable-dev-shm-usage', f'--lang={language}'):
+            options.add_argument(argument)
+        options.add_experimental_option('prefs', {'intl.accept_languages': f'{language},en'})
+        english = self.browser
+        self.browser = webdriver.Chrome(options=options, service=Service('/usr/bin/chromedriver'))
+        self.addCleanup(lambda: (self.browser.quit(), setattr(self, 'browser', english)))
+        self.open_page()
+
+    @staticmethod
+    def translated(language, text):
+        tree = ElementTree.parse(ROOT / 'translations' / f'tilora_{language}.ts')
+        return next(m.findtext('translation') for m in tree.iter('message') if m.findtext('source') == text)
+
+    def test_speaks_german_from_the_browsers_languages(self):
+        self.speaking('de-DE')
+        self.click(self.main, NEW_GAME)
+        self.assertIsNotNone(self.window(self.translated('de', 'Select Game')), 'the chooser is not German')
+        self.assertEqual(self.browser.find_element('id', 'add-pictures-words').text, 'Bilder hinzufügen')
+
+    def test_speaks_japanese_and_chinese_with_their_own_letters(self):
+        for language, browser_language in (('ja', 'ja'), ('zh_CN', 'zh-CN')):
+            with self.subTest(language):
+                self.speaking(browser_language)
+                # The game's message about a broken picture, listed last, lettered by the program itself.
+                self.add_broken_picture('your-scan.jpg')
+                self.click(self.main, NEW_GAME)
+                chooser = self.window(self.translated(language, 'Select Game'))
+                self.assertIsNotNone(chooser, 'the chooser does not speak the language')
+                self.click(chooser, FIRST_ENTRY)
+                self.key(Keys.END)
+                self.click(chooser, CHOOSER_OK)
+                message = self.open_message()
+                self.assertIsNotNone(message, 'a broken picture gives no message')
+                shapes = wait_for(lambda: len(s := self.js('return tiloraLetterShapes(arguments[0]);', message['id'])) > 20 and s)
+                self.browser.get_screenshot_as_file(str(BUILD / f'message-{language}.png'))
+                self.assertTrue(shapes, 'the message shows hardly any letters')
+                self.assertGreater(len(set(shapes)) / len(shapes), 0.6, 'the letters are drawn as empty boxes')
+
+    def test_fits_a_phone_held_upright_and_a_finger_swaps_pieces(self):
+        self.addCleanup(self.browser.execute_cdp_cmd, 'Emulation.clearDeviceMetricsOverride', {})
+        self.addCleanup(self.browser.execute_cdp_cmd, 'Emulation.setTouchEmulationEnabled', {'enabled': False})
+        self.browser.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': True, 'maxTouchPoints': 5})
+        # A phone narrower than the window is shown the page zoomed out; one 360 px wide, as it is.
+        for width, zoom in ((320, 320 / 360), (360, 1)):
+            self.browser.execute_cdp_cmd('Emulation.setDeviceMetricsOverride',
+                                         {'width': width, 'height': 740, 'deviceScaleFactor': 1, 'mobile': True})
+            self.open_page()
+            layout, scrolled, scale = self.js('return [innerWidth, document.documentElement.scrollWidth, visualViewport.scale];')
+            self.assertEqual((layout, scrolled), (360, 360), f'{width} px: the page scrolls sideways')
+            self.assertAlmostEqual(scale, zoom, 3)
+            self.assertTrue(0 <= self.main['x'] and self.main['x'] + self.main['width'] <= 360, f'{width} px: the game does not fit')
+            self.assertEqual((round(self.main['width']), round(self.main['height'])), MAIN_SIZE, 'the pieces are not square')
+        left, top, right, bottom = self.js('const r = document.getElementById("pictures").getBoundingClientRect(); '
+                                           'return [r.left, r.top, r.right, r.bottom];')
+        self.assertTrue(0 <= left and right <= 360 and self.main['y'] + self.main['height'] <= top and bottom <= 740,
+                        'the picture controls do not fit below the game')
+        self.browser.get_screenshot_as_file(str(BUILD / 'phone.png'))
+
+        pieces, _ = self.start_a_game()
+        cells = wait_for(lambda: (s := self.squares()) != pieces and s, 15)
+        finger = ActionBuilder(self.browser, mouse=PointerInput(interaction.POINTER_TOUCH, 'finger'), duration=50)
+        finger.pointer_action.move_to_location(*self.at(self.main, self.cell_centre(0)))
+        finger.pointer_action.pointer_down()
+        finger.pointer_action.move_to_location(*self.at(self.main, self.cell_centre(9)))
+        finger.pointer_action.pointer_up()
+        finger.perform()
+        cells[0], cells[9] = cells[9], cells[0]
+        self.assertTrue(wait_for(lambda: self.squares() == cells, 5), 'the finger did not swap the two pieces')
+
+    def hide_page(self, hidden):
+        self.js('''if (arguments[0]) Object.defineProperty(document, 'hidden', {value: true, configurable: true});
+                   else delete document.hidden;
+                   document.dispatchEvent(new Event('visibilitychange'));''', hidden)
+
+    def test_the_clock_waits_while_the_page_is_hidden(self):
+        pieces, picked = self.start_a_game()
+        self.hide_page(True)
+        hidden = time.monotonic()
+        self.addCleanup(self.hide_page, False)
+        time.sleep(max(0.0, picked + 6.5 - time.monotonic()))
+        self.assertEqual(self.squares(), pieces, 'the preview ended while the page was hidden')
+        shown = time.monotonic()
+        self.hide_page(False)
+        self.assertTrue(wait_for(lambda: self.squares() != pieces, 10), 'the game does not go on once the page shows')
+        self.assertGreaterEqual(time.monotonic() - picked - (shown - hidden), 4.5, 'the hidden time counted')
+
+class FontTest(unittest.TestCase):
+    """The page's Chinese and Japanese fonts are cut down to their translations: a text changed since needs them cut anew."""
+
+    def test_the_fonts_cover_their_translations(self):
+        from fontTools.ttLib import TTFont
+        for language, face in (('ja', 'JP'), ('zh_CN', 'SC')):
+            font = TTFont(ROOT / 'dist' / 'web' / 'fonts' / f'NotoSansCJK-{face}-Tilora.otf')
+            tree = ElementTree.parse(ROOT / 'translations' / f'tilora_{language}.ts')
+            wanted = {c for m in tree.iter('translation') for c in m.text or '' if ord(c) >= 0x2E80}
+            missing = wanted - {chr(code) for code in font.getBestCmap()}
+            self.assertFalse(missing, f'run tools/subset-cjk-font: {language} lacks {"".join(sorted(missing))}')
 
 
 if __name__ == '__main__':
