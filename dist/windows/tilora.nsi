@@ -44,7 +44,8 @@ UninstPage instfiles
 !include "languages.nsh"
 
 # The program runs from the folder: Windows keeps a running program's file open, so it cannot be replaced
-# or removed. The player is asked to close it; a silent run gives up with status 2, changing nothing.
+# or removed. The player is asked to close it, or gives up, changing nothing (status 2); a silent run has
+# nobody to ask and waits, looking again each second, until the game is closed.
 !macro WAIT_FOR_TILORA un
 Function ${un}WaitForTilora
     retry:
@@ -52,7 +53,11 @@ Function ${un}WaitForTilora
     ClearErrors
     FileOpen $0 "$INSTDIR\tilora.exe" a
     IfErrors 0 open
-    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(TILORA_RUNNING)" /SD IDCANCEL IDRETRY retry
+    IfSilent 0 ask
+    Sleep 1000
+    Goto retry
+    ask:
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(TILORA_RUNNING)" IDRETRY retry
     SetErrorLevel 2
     Quit
     open:
