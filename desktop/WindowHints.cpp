@@ -284,12 +284,6 @@ void KeepOffTaskbar(QWidget *window)
     xcb_change_property(connection, XCB_PROP_MODE_APPEND, window->winId(), state, XCB_ATOM_ATOM, 32, 1, &skipTaskbar);
 }
 
-void StayAbove(QWidget *dialog, const QWidget *window)
-{
-    dialog->winId();
-    dialog->windowHandle()->setTransientParent(window->windowHandle());
-}
-
 bool SeeThroughWindows()
 {
     if (OnWayland())
@@ -301,12 +295,6 @@ bool SeeThroughWindows()
 bool ShowsAt(const QWidget *window, QPoint globalPosition)
 {
     return OnWayland() || QGuiApplication::topLevelAt(globalPosition) == window->windowHandle();
-}
-
-QRegion ShapeWithFrame(const QRegion &client, QSize clientSize, const QMargins &frame)
-{
-    const QRect clientArea(QPoint(0, 0), clientSize);
-    return (QRegion(clientArea.marginsAdded(frame)) - clientArea) + client;
 }
 
 void SetShape(QWidget *window, const QRegion &client)

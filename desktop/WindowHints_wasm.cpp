@@ -104,12 +104,6 @@ void SetVisibleCentred(QWidget *window, bool visible, const std::function<void(b
 // A page has no taskbar.
 void KeepOffTaskbar(QWidget *) {}
 
-void StayAbove(QWidget *dialog, const QWidget *window)
-{
-    dialog->winId();
-    dialog->windowHandle()->setTransientParent(window->windowHandle());
-}
-
 // The window's outline is cut by the page itself, and the page shows through it.
 bool SeeThroughWindows()
 {
@@ -119,12 +113,6 @@ bool SeeThroughWindows()
 bool ShowsAt(const QWidget *window, QPoint globalPosition)
 {
     return QGuiApplication::topLevelAt(globalPosition) == window->windowHandle();
-}
-
-QRegion ShapeWithFrame(const QRegion &client, QSize clientSize, const QMargins &frame)
-{
-    const QRect clientArea(QPoint(0, 0), clientSize);
-    return QRegion(clientArea.marginsAdded(frame)).subtracted(clientArea).united(client);
 }
 
 // Qt clips the window's element, title bar included, to the mask, so clicks outside it reach the page.

@@ -77,13 +77,6 @@ void KeepOffTaskbar(QWidget *window)
         window->windowHandle()->setTransientParent(HiddenOwner());
 }
 
-// The owner keeps the dialog above itself; the dialog still has no owner widget.
-void StayAbove(QWidget *dialog, const QWidget *window)
-{
-    dialog->winId();
-    dialog->windowHandle()->setTransientParent(window->windowHandle());
-}
-
 // Windows cuts windows to shape with the frame included, so nothing needs to be left unpainted.
 bool SeeThroughWindows()
 {
@@ -93,12 +86,6 @@ bool SeeThroughWindows()
 bool ShowsAt(const QWidget *window, QPoint globalPosition)
 {
     return QGuiApplication::topLevelAt(globalPosition) == window->windowHandle();
-}
-
-QRegion ShapeWithFrame(const QRegion &client, QSize clientSize, const QMargins &frame)
-{
-    const QRect clientArea(QPoint(0, 0), clientSize);
-    return (QRegion(clientArea.marginsAdded(frame)) - clientArea) + client;
 }
 
 // The window region, in pixels of the whole window from its top-left corner, frame included: the frame,
