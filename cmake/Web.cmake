@@ -10,3 +10,13 @@ target_link_options(tilora PRIVATE -sASYNCIFY -Os
 set_property(TARGET tilora APPEND PROPERTY LINK_DEPENDS ${sample_pictures})
 configure_file(${PROJECT_SOURCE_DIR}/dist/web/index.html ${PROJECT_BINARY_DIR}/index.html COPYONLY)
 configure_file(${PROJECT_SOURCE_DIR}/desktop/art/hicolor/48.png ${PROJECT_BINARY_DIR}/tilora.png COPYONLY)
+
+# Every file the page is made of, relative to the build folder: the download is packed from this list,
+# and the service worker keeps these files for offline play. Add a file the page loads here; the list
+# is written to page-files.txt once this folder has been read, so an addition further down counts too.
+set(TILORA_PAGE_FILES index.html qtloader.js tilora.js tilora.wasm tilora.data tilora.png)
+function(tilora_write_page_files)
+    list(JOIN TILORA_PAGE_FILES "\n" listed)
+    file(GENERATE OUTPUT ${PROJECT_BINARY_DIR}/page-files.txt CONTENT "${listed}\n")
+endfunction()
+cmake_language(DEFER CALL tilora_write_page_files)
