@@ -7,6 +7,9 @@ from that canvas."""
 import importlib.util
 import os
 import pathlib
+import shutil
+import subprocess
+import tempfile
 import threading
 import time
 import unittest
@@ -20,6 +23,17 @@ BUILD = pathlib.Path(os.environ.get('TILORA_WEB_BUILD', ROOT / 'build-web'))
 server_module = importlib.util.spec_from_file_location('web_server', ROOT / 'scripts' / 'web-server.py')
 web_server = importlib.util.module_from_spec(server_module)
 server_module.loader.exec_module(web_server)
+
+
+def serve(folder, port=0):
+    running = web_server.server(str(folder), port, quiet=True)
+    threading.Thread(target=running.serve_forever, daemon=True).start()
+    return running
+
+
+def stop(running):
+    running.shutdown()
+    running.server_close()
 
 # The layouts, from each window's client area, as the end-to-end suite knows them.
 MAIN_SIZE = (349, 329)
@@ -87,8 +101,7 @@ def is_navy(r, g, b):
 class PageTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.server = web_server.server(str(BUILD), 0, quiet=True)
-        threading.Thread(target=cls.server.serve_forever, daemon=True).start()
+        cls.server = serve(BUILD)
         cls.address = f'http://localhost:{cls.server.server_address[1]}/'
         options = webdriver.ChromeOptions()
         options.binary_location = '/usr/bin/chromium'
@@ -101,8 +114,7 @@ class PageTest(unittest.TestCase):
     @classmethod
     def tearDownClass(cls):
         cls.browser.quit()
-        cls.server.shutdown()
-        cls.server.server_close()
+        stop(cls.server)
 
     def setUp(self):
         self.open_page()
@@ -234,6 +246,50 @@ class PageTest(unittest.TestCase):
         self.assertIsNotNone(self.main, 'the game does not start afresh')
         self.assertTrue(self.js('return document.getElementById("ended").hidden;'))
         self.assertEqual(self.errors(), [])
+
+    def kept_files(self):
+        return self.browser.execute_async_script('caches.keys().then(arguments[0]);')
+
+    def test_plays_offline_once_visited_and_a_new_build_replaces_its_files(self):
+        with tempfile.TemporaryDirectory(dir=BUILD) as folder:
+            # A host of its own, which can be cut off: its own origin, with its own service worker.
+            page = pathlib.Path(folder)
+            for name in ['page-files.txt', *(BUILD / 'page-files.txt').read_text().split()]:
+                (page / name).parent.mkdir(parents=True, exist_ok=True)
+                os.link(BUILD / name, page / name)
+            host = serve(page)
+            port = host.server_address[1]
+            self.browser.get(f'http://localhost:{port}/')
+            self.assertTrue(wait_for(lambda: self.js('return !!navigator.serviceWorker.controller;'), 60),
+                            'no service worker takes the page over')
+            first = self.kept_files()
+            self.assertEqual(len(first), 1)
+            stop(host)
+
+            self.browser.get(f'http://localhost:{port}/')
+            self.main = self.window('Tilora', 60)
+            self.assertIsNotNone(self.main, 'the page does not start with the network cut')
+            self.click(self.main, NEW_GAME)
+            chooser = self.window('Select Game')
+            self.click(chooser, FIRST_ENTRY)
+            self.assertTrue(wait_for(lambda: len(set(self.pixels(chooser, PREVIEW))) > 100), 'no preview offline')
+
+            # The next build: one file changed, so a new worker with a new name for its files.
+            index = page / 'index.html'
+            text = index.read_text()
+            index.unlink()
+            index.write_text(text + '<!-- the next build -->\n')
+            (page / 'service-worker.js').unlink()
+            subprocess.run(['cmake', f'-DBUILD={page}', f'-DTEMPLATE={ROOT}/dist/web/service-worker.js',
+                            '-P', str(ROOT / 'cmake' / 'ServiceWorker.cmake')], check=True)
+            host = serve(page, port)
+            try:
+                self.browser.get(f'http://localhost:{port}/')
+                kept = wait_for(lambda: (k := self.kept_files()) != first and len(k) == 1 and k, 60)
+                self.assertTrue(kept, f'the old files are not replaced: {self.kept_files()}')
+                self.assertIn(kept[0].removeprefix('tilora-'), (page / 'service-worker.js').read_text())
+            finally:
+                stop(host)
 
 
 if __name__ == '__main__':
