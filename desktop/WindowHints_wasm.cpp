@@ -22,6 +22,14 @@ void TellPageWhenTheGameEnds()
     }));
 }
 
+// Whether Qt is making the window's element right now. The page activates a window as its element
+// joins the page, before Qt has recorded the element as the window's: asking for the window's id then
+// would make a second element, which takes the window's backing store and leaves the one shown blank.
+bool BeingCreated(const QWidget *window)
+{
+    return window->testAttribute(Qt::WA_WState_Created) && !window->internalWinId();
+}
+
 QMargins Frame(QWidget *window)
 {
     window->winId();
@@ -86,6 +94,9 @@ QRegion ShapeWithFrame(const QRegion &client, QSize clientSize, const QMargins &
 // Qt clips the window's element, title bar included, to the mask, so clicks outside it reach the page.
 void SetShape(QWidget *window, const QRegion &client)
 {
+    // Shaped again as it is shown.
+    if (BeingCreated(window))
+        return;
     const QMargins frame = Frame(window);
     window->windowHandle()->setMask(ShapeWithFrame(client, window->size(), frame).translated(frame.left(), frame.top()));
 }
