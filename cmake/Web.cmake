@@ -42,3 +42,13 @@ function(tilora_write_page_files)
 endfunction()
 cmake_language(DEFER CALL tilora_write_page_files)
 
+# The start-up benchmark's baseline (bench/web/startup.py): a bare Qt Widgets window built the same way, in
+# the same page. Built only when asked for: cmake --build build-web --target tilora_bare_window.
+qt_add_executable(tilora_bare_window ${PROJECT_SOURCE_DIR}/bench/startup/BareWindow.cpp)
+target_link_libraries(tilora_bare_window PRIVATE Qt6::Widgets)
+target_link_options(tilora_bare_window PRIVATE -sASYNCIFY -Os)
+set_target_properties(tilora_bare_window PROPERTIES EXCLUDE_FROM_ALL ON)
+file(READ ${PROJECT_SOURCE_DIR}/dist/web/index.html page)
+string(REPLACE "tilora.js" "tilora_bare_window.js" page "${page}")
+string(REPLACE "window.tilora_entry" "window.tilora_bare_window_entry" page "${page}")
+file(WRITE ${PROJECT_BINARY_DIR}/bare-window.html "${page}")
