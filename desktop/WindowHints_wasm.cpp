@@ -66,6 +66,14 @@ void JoinPage()
     }();
 }
 
+// Whether Qt is making the window's element right now. The page activates a window as its element
+// joins the page, before Qt has recorded the element as the window's: asking for the window's id then
+// would make a second element, which takes the window's backing store and leaves the one shown blank.
+bool BeingCreated(const QWidget *window)
+{
+    return window->testAttribute(Qt::WA_WState_Created) && !window->internalWinId();
+}
+
 QMargins Frame(QWidget *window)
 {
     window->winId();
@@ -118,6 +126,9 @@ bool ShowsAt(const QWidget *window, QPoint globalPosition)
 // Qt clips the window's element, title bar included, to the mask, so clicks outside it reach the page.
 void SetShape(QWidget *window, const QRegion &client)
 {
+    // Shaped again as it is shown.
+    if (BeingCreated(window))
+        return;
     const QMargins frame = Frame(window);
     window->windowHandle()->setMask(ShapeWithFrame(client, window->size(), frame).translated(frame.left(), frame.top()));
 }

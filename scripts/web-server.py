@@ -10,7 +10,8 @@ import sys
 
 class Handler(http.server.SimpleHTTPRequestHandler):
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
-                      '.wasm': 'application/wasm', '.js': 'text/javascript'}
+                      '.wasm': 'application/wasm', '.js': 'text/javascript',
+                      '.webmanifest': 'application/manifest+json'}
 
 
 class QuietHandler(Handler):

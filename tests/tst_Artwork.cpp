@@ -313,7 +313,7 @@ void tst_Artwork::tickAndCrossUseOpaqueGreyWithoutHalo()
 void tst_Artwork::themeIconsAreDrawnAtEverySize_data()
 {
     QTest::addColumn<int>("size");
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
+    for (int size : {16, 24, 32, 48, 64, 128, 192, 256, 512})
         QTest::newRow(qPrintable(QString::number(size))) << size;
 }
 

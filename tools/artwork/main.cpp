@@ -79,7 +79,8 @@ int main(int argc, char *argv[])
                 && save(TitleArt::builtinPicture(2), art + "builtin@2x.jpg", 92)
                 && save(TitleArt::aboutPicture(2), art + "about@2x.jpg", 92);
     written = written && saveStartBands(art);
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
+    // 192 and 512 are the sizes a web app's manifest offers for its launcher icon and splash screen.
+    for (int size : {16, 24, 32, 48, 64, 128, 192, 256, 512})
         written = written && save(IconArt::appIcon(size), art + QStringLiteral("hicolor/%1.png").arg(size));
 
     const QList<QPair<QString, std::function<QImage()>>> samples = {
