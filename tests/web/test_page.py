@@ -406,6 +406,8 @@ class PageTest(unittest.TestCase):
         self.click(self.main, NEW_GAME)
         self.assertIsNotNone(self.window(self.translated('de', 'Select Game')), 'the chooser is not German')
         self.assertEqual(self.browser.find_element('id', 'add-pictures-words').text, 'Bilder hinzufügen')
+        notices = self.js('return ["loading", "ended-words", "restart"].map(id => document.getElementById(id).textContent);')
+        self.assertEqual(notices, ['Tilora wird geladen …', 'Tilora ist beendet.', 'Noch einmal spielen'])
 
     def test_speaks_japanese_and_chinese_with_their_own_letters(self):
         for language, browser_language in (('ja', 'ja'), ('zh_CN', 'zh-CN')):
