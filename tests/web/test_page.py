@@ -8,7 +8,6 @@ import base64
 import importlib.util
 import os
 import pathlib
-import shutil
 import subprocess
 import tempfile
 import threading
@@ -120,6 +119,18 @@ def wait_for(condition, seconds=20, step=0.05):
         time.sleep(step)
 
 
+def chromium(language='en-US'):
+    """Debian's Chromium, headless, whose first language is the one given."""
+    options = webdriver.ChromeOptions()
+    options.binary_location = '/usr/bin/chromium'
+    for argument in ('--headless=new', '--no-sandbox', '--window-size=1024,768', '--force-device-scale-factor=1',
+                     '--disable-dev-shm-usage', f'--lang={language}'):
+        options.add_argument(argument)
+    options.add_experimental_option('prefs', {'intl.accept_languages': f'{language},en'})
+    options.set_capability('goog:loggingPrefs', {'browser': 'ALL'})
+    return webdriver.Chrome(options=options, service=Service('/usr/bin/chromedriver'))
+
+
 def is_navy(r, g, b):
     return r < 40 and g < 40 and 90 < b < 170
 
@@ -129,13 +140,7 @@ class PageTest(unittest.TestCase):
     def setUpClass(cls):
         cls.server = serve(BUILD)
         cls.address = f'http://localhost:{cls.server.server_address[1]}/'
-        options = webdriver.ChromeOptions()
-        options.binary_location = '/usr/bin/chromium'
-        for argument in ('--headless=new', '--no-sandbox', '--window-size=1024,768', '--force-device-scale-factor=1',
-                         '--disable-dev-shm-usage', '--lang=en-US'):
-            options.add_argument(argument)
-        options.set_capability('goog:loggingPrefs', {'browser': 'ALL'})
-        cls.browser = webdriver.Chrome(options=options, service=Service('/usr/bin/chromedriver'))
+        cls.browser = chromium()
 
     @classmethod
     def tearDownClass(cls):
@@ -202,23 +207,9 @@ class PageTest(unittest.TestCase):
         self.assertEqual(self.errors(), [])
 
     def test_plays_a_game_to_a_win(self):
-        self.click(self.main, NEW_GAME)
-        chooser = self.window('Select Game')
-        self.assertIsNotNone(chooser, 'no chooser')
-        self.assertTrue(wait_for(lambda: self.window('Tilora')['blocked']), 'the chooser is not modal')
-        self.click(chooser, FIRST_ENTRY)
-        first = wait_for(lambda: len(set(self.pixels(chooser, PREVIEW))) > 100 and self.pixels(chooser, PREVIEW))
-        self.assertTrue(first, 'the first sample picture does not preview')
-        self.click(chooser, (FIRST_ENTRY[0], FIRST_ENTRY[1] + 15))
-        self.assertTrue(wait_for(lambda: self.pixels(chooser, PREVIEW) != first), 'the second sample does not preview')
-        self.click(chooser, FIRST_ENTRY)
-        self.click(chooser, CHOOSER_OK)
-        picked = time.monotonic()
-        self.assertTrue(self.gone('Select Game'), 'the chooser stays open')
-
         # The whole picture: its squares are the pieces the scramble deals out.
-        pieces = wait_for(lambda: (s := self.squares()) and len(set(s)) == 48 and s)
-        self.assertTrue(pieces, 'the whole picture does not show, or its pieces are not all different')
+        pieces, picked = self.start_a_game()
+        self.assertTrue(self.gone('Select Game'), 'the chooser stays open')
         cells = wait_for(lambda: (s := self.squares()) != pieces and s, 15)
         self.assertGreaterEqual(time.monotonic() - picked, 4.5)
         self.assertEqual(sorted(cells), sorted(pieces), 'the cells do not show the pieces scrambled')
@@ -241,24 +232,16 @@ class PageTest(unittest.TestCase):
         self.assertTrue(won, 'no win message')
         self.assertEqual(self.errors(), [])
 
-    def test_about_shows_the_page_through_its_bands_and_closes(self):
-        self.click(self.main, ABOUT)
-        about = self.window('About ...')
-        self.assertIsNotNone(about, 'no About window')
-        self.assertTrue(self.window('Tilora')['blocked'], 'the About window is not modal')
-        band = self.at(about, ABOUT_BAND)
-        inside = self.at(about, (30, 30))
-        self.assertEqual(self.js('return tiloraHitsWindow(arguments[0], arguments[1]);', *inside), about['id'])
-        self.assertNotEqual(self.js('return tiloraHitsWindow(arguments[0], arguments[1]);', *band), about['id'],
-                            'a click in a band does not reach what is behind')
-        self.click(about, ABOUT_OK)
-        self.assertTrue(self.gone('About ...'), 'OK does not close the About window')
-        self.assertFalse(self.window('Tilora')['blocked'])
-
-    def test_about_shows_its_picture_and_ok(self):
+    def test_about_shows_its_picture_and_the_page_through_its_bands_and_closes(self):
         for _ in range(2):
             self.click(self.main, ABOUT)
             about = self.window('About ...')
+            self.assertIsNotNone(about, 'no About window')
+            self.assertTrue(self.window('Tilora')['blocked'], 'the About window is not modal')
+            hits = [self.js('return tiloraHitsWindow(arguments[0], arguments[1]);', *self.at(about, point))
+                    for point in ((30, 30), ABOUT_BAND)]
+            self.assertEqual(hits[0], about['id'])
+            self.assertNotEqual(hits[1], about['id'], 'a click in a band does not reach what is behind')
             self.assertTrue(wait_for(lambda: len(set(self.pixels(about, ABOUT_STRIP))) > 20, 5),
                             'the About picture does not show')
             button = (ABOUT_OK[0] - 12, ABOUT_OK[1] - 10, 24, 20)
@@ -268,7 +251,8 @@ class PageTest(unittest.TestCase):
             self.assertEqual(self.js('return document.querySelector("#qt-shadow-container").shadowRoot'
                                      '.querySelectorAll(".qt-window").length;'), 2)
             self.click(about, ABOUT_OK)
-            self.assertTrue(self.gone('About ...'))
+            self.assertTrue(self.gone('About ...'), 'OK does not close the About window')
+            self.assertFalse(self.window('Tilora')['blocked'])
 
     def test_exit_ends_the_game_and_the_page_starts_it_afresh(self):
         self.click(self.main, EXIT)
@@ -313,17 +297,27 @@ class PageTest(unittest.TestCase):
             self.browser.find_element('id', 'add-pictures').send_keys(str(broken))
             self.assertTrue(wait_for(lambda: self.browser.find_element('id', 'pictures-count').text), self.status())
 
-    def chooser_previews(self, *keys):
-        """Opens New Game and previews the first entry, then the entries the keys move to, in turn; leaves the chooser open."""
+    def chooser_previews(self, *keys, title='Select Game'):
+        """Opens New Game, modal, and previews the first entry, then the entries the keys move to, in turn; leaves
+        the chooser open."""
         self.click(self.main, NEW_GAME)
-        chooser = self.window('Select Game')
-        self.assertIsNotNone(chooser, 'no chooser')
+        chooser = self.window(title)
+        self.assertIsNotNone(chooser, f'no chooser "{title}"')
+        self.assertTrue(wait_for(lambda: self.window('Tilora')['blocked']), 'the chooser is not modal')
         self.click(chooser, FIRST_ENTRY)
         previews = [wait_for(lambda: len(set(self.pixels(chooser, PREVIEW))) > 100 and self.pixels(chooser, PREVIEW))]
+        self.assertTrue(previews[0], 'the first entry does not preview')
         for key in keys:
             self.key(key)
             previews.append(wait_for(lambda: (p := self.pixels(chooser, PREVIEW)) != previews[-1] and p, 5))
+            self.assertTrue(previews[-1], f'the entry {key!r} moves to does not preview')
         return chooser, previews
+
+    def choose_last(self, title='Select Game'):
+        """Chooses the last entry, where an added picture named after the samples is listed; returns the message."""
+        chooser, _ = self.chooser_previews(Keys.END, title=title)
+        self.click(chooser, CHOOSER_OK)
+        return self.open_message()
 
     def cancel(self, chooser):
         self.click(chooser, CHOOSER_CANCEL)
@@ -331,11 +325,11 @@ class PageTest(unittest.TestCase):
 
     def start_a_game(self):
         """Starts a game with the first picture; the whole picture's squares and the moment the chooser closed."""
-        chooser, _ = self.chooser_previews()
+        chooser, _ = self.chooser_previews(Keys.DOWN, Keys.UP)
         self.click(chooser, CHOOSER_OK)
         picked = time.monotonic()
         pieces = wait_for(lambda: (s := self.squares()) and len(set(s)) == 48 and s)
-        self.assertTrue(pieces, 'the whole picture does not show')
+        self.assertTrue(pieces, 'the whole picture does not show, or its pieces are not all different')
         return pieces, picked
 
     def open_message(self):
@@ -360,19 +354,15 @@ class PageTest(unittest.TestCase):
             self.assertTrue(holiday == first_sample, f'{visit}: the dropped picture is not listed')
             self.assertFalse(scan in (first_sample, last_sample), f'{visit}: the broken picture is not listed')
             self.assertLessEqual(set(self.js(fetched)), page_files, f'{visit}: the page made a request for the pictures')
+            self.cancel(chooser)
             if visit == 'added':
                 # The broken one is chosen: the game's own message, and the game goes on.
-                self.key(Keys.END)
-                self.click(chooser, CHOOSER_OK)
-                message = self.open_message()
-                self.assertIsNotNone(message, 'a broken picture gives no message')
+                self.assertIsNotNone(self.choose_last(), 'a broken picture gives no message')
                 self.assertTrue(self.window('Tilora')['blocked'])
                 self.key(Keys.ENTER)
                 self.assertTrue(wait_for(lambda: self.open_message() is None), 'the message does not close')
                 self.assertFalse(self.window('Tilora')['blocked'])
                 self.open_page()
-            else:
-                self.cancel(chooser)
 
         self.forget_pictures()
         self.assertIn('forgotten', self.status())
@@ -385,14 +375,8 @@ class PageTest(unittest.TestCase):
 
     def speaking(self, language):
         """This test's page in a browser of its own whose first language is the one given."""
-        options = webdriver.ChromeOptions()
-        options.binary_location = '/usr/bin/chromium'
-        for argument in ('--headless=new', '--no-sandbox', '--window-size=1024,768', '--force-device-scale-factor=1',
-                         '--disable-dev-shm-usage', f'--lang={language}'):
-            options.add_argument(argument)
-        options.add_experimental_option('prefs', {'intl.accept_languages': f'{language},en'})
         english = self.browser
-        self.browser = webdriver.Chrome(options=options, service=Service('/usr/bin/chromedriver'))
+        self.browser = chromium(language)
         self.addCleanup(lambda: (self.browser.quit(), setattr(self, 'browser', english)))
         self.open_page()
 
@@ -403,8 +387,7 @@ class PageTest(unittest.TestCase):
 
     def test_speaks_german_from_the_browsers_languages(self):
         self.speaking('de-DE')
-        self.click(self.main, NEW_GAME)
-        self.assertIsNotNone(self.window(self.translated('de', 'Select Game')), 'the chooser is not German')
+        self.chooser_previews(title=self.translated('de', 'Select Game'))
         self.assertEqual(self.browser.find_element('id', 'add-pictures-words').text, 'Bilder hinzufügen')
         notices = self.js('return ["loading", "ended-words", "restart"].map(id => document.getElementById(id).textContent);')
         self.assertEqual(notices, ['Tilora wird geladen …', 'Tilora ist beendet.', 'Noch einmal spielen'])
@@ -415,13 +398,7 @@ class PageTest(unittest.TestCase):
                 self.speaking(browser_language)
                 # The game's message about a broken picture, listed last, lettered by the program itself.
                 self.add_broken_picture('your-scan.jpg')
-                self.click(self.main, NEW_GAME)
-                chooser = self.window(self.translated(language, 'Select Game'))
-                self.assertIsNotNone(chooser, 'the chooser does not speak the language')
-                self.click(chooser, FIRST_ENTRY)
-                self.key(Keys.END)
-                self.click(chooser, CHOOSER_OK)
-                message = self.open_message()
+                message = self.choose_last(self.translated(language, 'Select Game'))
                 self.assertIsNotNone(message, 'a broken picture gives no message')
                 shapes = wait_for(lambda: len(s := self.js('return tiloraLetterShapes(arguments[0]);', message['id'])) > 20 and s)
                 self.browser.get_screenshot_as_file(str(BUILD / f'message-{language}.png'))
@@ -498,10 +475,7 @@ class PageTest(unittest.TestCase):
             self.browser.get(f'http://localhost:{port}/')
             self.main = self.window('Tilora', 60)
             self.assertIsNotNone(self.main, 'the page does not start with the network cut')
-            self.click(self.main, NEW_GAME)
-            chooser = self.window('Select Game')
-            self.click(chooser, FIRST_ENTRY)
-            self.assertTrue(wait_for(lambda: len(set(self.pixels(chooser, PREVIEW))) > 100), 'no preview offline')
+            self.chooser_previews()
 
             # The next build: one file changed, so a new worker with a new name for its files.
             index = page / 'index.html'
