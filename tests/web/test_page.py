@@ -326,9 +326,12 @@ class PageTest(unittest.TestCase):
     def start_a_game(self):
         """Starts a game with the first picture; the whole picture's squares and the moment the chooser closed."""
         chooser, _ = self.chooser_previews(Keys.DOWN, Keys.UP)
+        # The start picture's squares are all different too, and it stays in the canvas until the next frame
+        # after the chosen one is loaded.
+        start_picture = self.squares()
         self.click(chooser, CHOOSER_OK)
         picked = time.monotonic()
-        pieces = wait_for(lambda: (s := self.squares()) and len(set(s)) == 48 and s)
+        pieces = wait_for(lambda: (s := self.squares()) != start_picture and len(set(s)) == 48 and s)
         self.assertTrue(pieces, 'the whole picture does not show, or its pieces are not all different')
         return pieces, picked
 
