@@ -21,7 +21,3 @@ set_source_files_properties(${PROJECT_BINARY_DIR}/tilora.rc PROPERTIES OBJECT_DE
 
 # No time of the build in the program's header: two builds of one commit give the same bytes.
 target_link_options(tilora PRIVATE -Wl,--no-insert-timestamp)
-
-# Optimised at link time with the Qt it links: on Windows the linker's --gc-sections drops almost none of
-# Qt's unused functions (each one's unwind table keeps it), and this is what leaves them out.
-target_link_options(tilora PRIVATE -flto=auto)

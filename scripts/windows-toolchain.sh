@@ -15,13 +15,10 @@ MINGW_CACHE=${TILORA_ROOTS:-/var/cache/tilora}/mingw64
 MINGW_TRIPLE=x86_64-w64-mingw32
 # What lets the linker's --gc-sections drop each unused function and data item on its own.
 SECTION_FLAGS="-ffunction-sections -fdata-sections"
-# Qt's objects hold both GCC's intermediate code and machine code: tilora.exe links with link-time
-# optimisation, the tests link the machine code (-fno-lto) and stay quick to link.
-LTO_FLAGS="-flto -ffat-lto-objects"
 # Qt's features that nothing in tilora.exe or its tests uses. Qt 6.8.2 cannot leave out Direct2D (its
-# DirectWrite fonts need it), nor the main window and tool bars, nor what its Windows 11 style uses (the
+# DirectWrite fonts need it), nor the main window and tool bars, nor what its Windows 11 style uses (style sheets, the
 # input dialog, tree, table and graphics views, graphics effects, command link buttons): those stay.
-MINGW_QT_LEFT_OUT=(style_fusion style_stylesheet filedialog fscompleter filesystemmodel
+MINGW_QT_LEFT_OUT=(style_fusion filedialog fscompleter filesystemmodel
     colordialog fontdialog wizard mdiarea dockwidget toolbox calendarwidget datetimeedit undoview
     columnview tablewidget treewidget fontcombobox lcdnumber dial splashscreen syntaxhighlighter
     keysequenceedit datawidgetmapper errormessage progressdialog textbrowser
@@ -111,17 +108,17 @@ build_mingw_libjpeg() {
 # (moc, rcc, uic) build it; tablets are left out because Debian's source drops the Wintab header the Windows
 # platform needs for them. Optimised for size. The linker cannot drop unused functions on Windows: GNU ld
 # keeps every function's unwind table, and the table keeps the function. So what no Windows program of ours
-# needs is not built at all (the widgets, dialogs, writers and calendars the game never shows; fonts come from
-# DirectWrite, not FreeType), and every object carries GCC's intermediate code beside its machine code, so that
-# tilora.exe, linked with link-time optimisation, holds only what it calls, while the tests link the machine
-# code as before. Its licence texts and Debian's record of its parts' licences are kept for the notices.
+# needs is not built at all: the widgets, dialogs, writers and calendars the game never shows, and FreeType
+# (fonts come from DirectWrite). Link-time optimisation cannot do it either: Qt's objects are too big for
+# the ordinary COFF format, and GCC's linker plugin reads none in the big-object one. Its licence texts and
+# Debian's record of its parts' licences are kept for the notices.
 build_mingw_qt() {
     local version=$1 prefix=$2 jpeg=$3 work source
     work=$MINGW_CACHE/work/qt6-base
     source=$(fetch_debian_source qt6-base "$version" "$work") || return 1
     cmake -S "$source" -B "$work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$MINGW_CACHE/toolchain.cmake" \
         -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_PREFIX_PATH="$jpeg" \
-        -DFEATURE_optimize_size=ON -DCMAKE_C_FLAGS="$SECTION_FLAGS $LTO_FLAGS" -DCMAKE_CXX_FLAGS="$SECTION_FLAGS $LTO_FLAGS" \
+        -DFEATURE_optimize_size=ON -DCMAKE_C_FLAGS="$SECTION_FLAGS" -DCMAKE_CXX_FLAGS="$SECTION_FLAGS" \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
         -DBUILD_SHARED_LIBS=OFF -DFEATURE_static_runtime=ON -DQT_UNITY_BUILD=ON \
         -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF -DQT_GENERATE_SBOM=OFF \
@@ -160,8 +157,8 @@ ensure_windows_toolchain() {
     # The recipe is part of the name too: a library configured otherwise is built afresh.
     recipe=$(printf '%s\n' "$SECTION_FLAGS" "$(declare -f build_mingw_libjpeg)" | sha256sum | cut -c1-12)
     MINGW_JPEG=$MINGW_CACHE/libjpeg-turbo-${jpeg_version#*:}-${compiler//:/_}-$recipe
-    recipe=$(printf '%s\n' "$SECTION_FLAGS" "$(declare -f build_mingw_libjpeg build_mingw_qt)" "$LTO_FLAGS" \
-        "${MINGW_QT_LEFT_OUT[*]}" | sha256sum | cut -c1-12)
+    recipe=$(printf '%s\n' "$SECTION_FLAGS" "$(declare -f build_mingw_libjpeg build_mingw_qt)" "${MINGW_QT_LEFT_OUT[*]}" \
+        | sha256sum | cut -c1-12)
     MINGW_QT=$MINGW_CACHE/qt6-base-${qt_version#*:}-jpeg-${jpeg_version#*:}-${compiler//:/_}-$recipe
     # Only the cache's folder needs root; what goes in it is built as whoever runs the build.
     if [ ! -w "$MINGW_CACHE" ]; then
