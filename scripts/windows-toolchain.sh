@@ -15,6 +15,15 @@ MINGW_CACHE=${TILORA_ROOTS:-/var/cache/tilora}/mingw64
 MINGW_TRIPLE=x86_64-w64-mingw32
 # What lets the linker's --gc-sections drop each unused function and data item on its own.
 SECTION_FLAGS="-ffunction-sections -fdata-sections"
+# Qt's features that nothing in tilora.exe or its tests uses. Qt 6.8.2 cannot leave out Direct2D (its
+# DirectWrite fonts need it), nor the main window and tool bars, nor what its Windows 11 style uses (style sheets, the
+# input dialog, tree, table and graphics views, graphics effects, command link buttons): those stay.
+MINGW_QT_LEFT_OUT=(style_fusion filedialog fscompleter filesystemmodel
+    colordialog fontdialog wizard mdiarea dockwidget toolbox calendarwidget datetimeedit undoview
+    columnview tablewidget treewidget fontcombobox lcdnumber dial splashscreen syntaxhighlighter
+    keysequenceedit datawidgetmapper errormessage progressdialog textbrowser
+    textodfwriter textmarkdownreader textmarkdownwriter pdf picture movie freetype undocommand undostack undogroup
+    systemtrayicon sha3_fast jalalicalendar islamiccivilcalendar hijricalendar)
 
 # Adds the source archive of the mirror that already serves this release's packages, if apt has none.
 enable_debian_sources() {
@@ -95,11 +104,14 @@ build_mingw_libjpeg() {
 }
 
 # Qt's base, static, with only what the game uses: Core, Gui, Widgets, Test, the Windows platform and
-# its style, and the JPEG and GIF readers (a GIF named .jpg plays, as on Linux). Debian's host tools (moc, rcc, uic) build it; tablets are left out
-# because Debian's source drops the Wintab header the Windows platform needs for them.
-# Optimised for size, each function and data item in a section of its own, so that the linker drops
-# the great part of Qt that a program never calls. Its licence texts and Debian's record of its parts'
-# licences are kept for the downloads' notices.
+# its native styles, and the JPEG and GIF readers (a GIF named .jpg plays, as on Linux). Debian's host tools
+# (moc, rcc, uic) build it; tablets are left out because Debian's source drops the Wintab header the Windows
+# platform needs for them. Optimised for size. The linker cannot drop unused functions on Windows: GNU ld
+# keeps every function's unwind table, and the table keeps the function. So what no Windows program of ours
+# needs is not built at all: the widgets, dialogs, writers and calendars the game never shows, and FreeType
+# (fonts come from DirectWrite). Link-time optimisation cannot do it either: Qt's objects are too big for
+# the ordinary COFF format, and GCC's linker plugin reads none in the big-object one. Its licence texts and
+# Debian's record of its parts' licences are kept for the notices.
 build_mingw_qt() {
     local version=$1 prefix=$2 jpeg=$3 work source
     work=$MINGW_CACHE/work/qt6-base
@@ -112,7 +124,8 @@ build_mingw_qt() {
         -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF -DQT_GENERATE_SBOM=OFF \
         -DFEATURE_tabletevent=OFF -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_printsupport=OFF \
         -DFEATURE_xml=OFF -DFEATURE_concurrent=OFF -DFEATURE_dbus=OFF -DINPUT_opengl=no -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF \
-        -DFEATURE_jpeg=ON -DFEATURE_system_jpeg=ON -DFEATURE_gif=ON -DFEATURE_ico=OFF
+        -DFEATURE_jpeg=ON -DFEATURE_system_jpeg=ON -DFEATURE_gif=ON -DFEATURE_ico=OFF \
+        $(printf -- '-DFEATURE_%s=OFF ' "${MINGW_QT_LEFT_OUT[@]}")
     cmake --build "$work/build" --parallel "$(nproc)"
     cmake --install "$work/build"
     mkdir -p "$prefix/share/doc/qt6-base"
@@ -144,7 +157,8 @@ ensure_windows_toolchain() {
     # The recipe is part of the name too: a library configured otherwise is built afresh.
     recipe=$(printf '%s\n' "$SECTION_FLAGS" "$(declare -f build_mingw_libjpeg)" | sha256sum | cut -c1-12)
     MINGW_JPEG=$MINGW_CACHE/libjpeg-turbo-${jpeg_version#*:}-${compiler//:/_}-$recipe
-    recipe=$(printf '%s\n' "$SECTION_FLAGS" "$(declare -f build_mingw_libjpeg build_mingw_qt)" | sha256sum | cut -c1-12)
+    recipe=$(printf '%s\n' "$SECTION_FLAGS" "$(declare -f build_mingw_libjpeg build_mingw_qt)" "${MINGW_QT_LEFT_OUT[*]}" \
+        | sha256sum | cut -c1-12)
     MINGW_QT=$MINGW_CACHE/qt6-base-${qt_version#*:}-jpeg-${jpeg_version#*:}-${compiler//:/_}-$recipe
     # Only the cache's folder needs root; what goes in it is built as whoever runs the build.
     if [ ! -w "$MINGW_CACHE" ]; then
